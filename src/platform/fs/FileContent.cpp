@@ -1,0 +1,90 @@
+#include "platform/fs/Fs.h"
+#include "platform/fs/HostFile.h"
+
+#include <cerrno>
+#include <limits>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace decalia::fs {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+constexpr std::uint64_t kReadStep = 1 << 16;
+
+// Reads to the end; false once more than maxBytes arrive, so a file that grows
+// while we read is bounded too.
+bool ReadBounded(int fd, std::string& out, std::uint64_t maxBytes) {
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == out.size()) {
+            if (out.size() > maxBytes) return false;
+            // One byte beyond the limit is enough to tell that it was crossed.
+            const std::uint64_t room = maxBytes - out.size();
+            const std::uint64_t grow = room >= kReadStep ? kReadStep : room + 1;
+            out.resize(out.size() + static_cast<std::size_t>(grow));
+        }
+        const ssize_t got = ::read(fd, out.data() + filled, out.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    out.resize(filled);
+    return filled <= maxBytes;
+}
+
+std::optional<std::string> ReadOpenFile(int fd, std::uint64_t maxBytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size > maxBytes) return std::nullopt;
+    std::string out(static_cast<std::size_t>(size), '\0');
+    if (!ReadBounded(fd, out, maxBytes)) return std::nullopt;
+    return out;
+}
+
+// A file we may change in place: present, a regular file, not read-only.
+bool IsWritableFile(const stdfs::file_status& status) {
+    return stdfs::is_regular_file(status) && !detail::IsReadOnly(status);
+}
+
+}  // namespace
+
+std::optional<std::string> ReadAll(std::string_view path, std::uint64_t maxBytes) {
+    // Non-blocking, so that a FIFO in a file's place cannot stall the open.
+    const int fd = ::open(Resolve(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    auto content = ReadOpenFile(fd, maxBytes);
+    ::close(fd);
+    return content;
+}
+
+bool WriteAll(std::string_view path, std::string_view bytes) {
+    const std::string host = Resolve(path);
+    std::optional<mode_t> mode;
+    if (detail::Exists(host)) {
+        const auto status = detail::StatusOf(host);
+        if (!IsWritableFile(status)) return false;
+        mode = detail::ModeOf(status);
+    }
+    return detail::ReplaceAtomically(host, mode,
+                                     [bytes](int fd) { return detail::WriteFully(fd, bytes); });
+}
+
+bool WriteAt(std::string_view path, std::uint64_t offset, std::string_view bytes) {
+    constexpr auto kMaxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
+    if (offset > kMaxOffset - bytes.size()) return false;
+    const std::string host = Resolve(path);
+    if (!IsWritableFile(detail::StatusOf(host))) return false;
+    const int fd = ::open(host.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    // Writing past the end leaves a hole, which reads as zero bytes.
+    const bool ok = detail::WriteFully(fd, bytes, static_cast<off_t>(offset));
+    return (::close(fd) == 0) && ok;
+}
+
+}  // namespace decalia::fs

@@ -1,0 +1,74 @@
+#pragma once
+// The host file system seen through Windows-style paths.
+//
+// Paths are Windows-1252 strings as the program builds them; '\' and '/' both
+// separate, "." and ".." are normalised, and each component that exists is
+// matched without regard to case (an exact match first, else the first
+// case-insensitive one in name order); a missing component keeps the case given,
+// so new files and folders get the name the program wrote. Host names are UTF-8.
+// A path is absolute when it starts with a separator; a relative one is taken
+// from the process's current folder.
+// As on Windows, a read-only file (no owner write bit) is neither deleted nor
+// written until ClearAttributes; only CopyFile with Overwrite::Yes replaces it.
+// Whole-file writes go to a new file that then replaces the old one, so a
+// failure never leaves a half-written file; the old file's mode is kept.
+// Names of host files that have no Windows-1252 form show '?' there.
+// Leaves out: drive letters, UNC names, attributes other than read-only,
+// short (8.3) names, alternate streams.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace decalia::fs {
+
+enum class Overwrite { No, Yes };
+
+// The host path (UTF-8) that a program path names, resolved as above.
+std::string Resolve(std::string_view path);
+
+bool FileExists(std::string_view path);
+bool FolderExists(std::string_view path);
+// Length in bytes; nullopt when the file does not exist or cannot be read.
+std::optional<std::uint64_t> FileLength(std::string_view path);
+
+// Copies a file; with Overwrite::Yes an existing target (even a read-only one)
+// is replaced. False when the source is missing or the copy fails.
+bool CopyFile(std::string_view from, std::string_view to, Overwrite overwrite);
+// Renames or moves a file; the target must not exist.
+bool MoveFile(std::string_view from, std::string_view to);
+// Deletes a file (or a link), not a folder; false for a read-only file.
+bool DeleteFile(std::string_view path);
+// Creates one folder; its parent must exist. True when it was created.
+bool CreateFolder(std::string_view path);
+// Removes a folder only when it is empty.
+bool RemoveEmptyFolder(std::string_view path);
+// Clears the read-only attribute (the only one a Linux file carries).
+bool ClearAttributes(std::string_view path);
+
+// Names (not paths) of the regular files in a folder matching a pattern of
+// '*' and '?' compared without regard to case (a trailing ".*" also matches
+// names without an extension, so "*.*" matches all), sorted by name without regard
+// to case. A missing folder lists nothing.
+std::vector<std::string> ListFiles(std::string_view folder, std::string_view pattern);
+
+// The whole file, or nullopt when it is missing, unreadable or longer than
+// maxBytes (so a hostile file never makes us allocate without bound).
+std::optional<std::string> ReadAll(std::string_view path,
+                                   std::uint64_t maxBytes = 1ull << 30);
+// Replaces the file's content, creating the file. False on any failure, and
+// for a target that is read-only or not a regular file; the target is then
+// unchanged.
+bool WriteAll(std::string_view path, std::string_view bytes);
+// Writes bytes at a position of an existing file, extending it (with zero
+// bytes) when the position lies past its end. False for a missing or
+// read-only file.
+bool WriteAt(std::string_view path, std::uint64_t offset, std::string_view bytes);
+
+// The process's current folder, as a program path.
+std::string CurrentFolder();
+bool SetCurrentFolder(std::string_view path);
+
+}  // namespace decalia::fs

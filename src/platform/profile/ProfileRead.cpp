@@ -1,0 +1,70 @@
+#include "platform/profile/Profile.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace win {
+namespace {
+
+std::uint32_t CopyCut(std::string_view value, std::span<char> buffer) {
+    if (buffer.empty()) return 0;
+    const std::size_t count = std::min(value.size(), buffer.size() - 1);
+    std::memcpy(buffer.data(), value.data(), count);
+    buffer[count] = '\0';
+    return static_cast<std::uint32_t>(count);
+}
+
+// An optional sign, then decimal digits or, after a lower-case "0x", hex
+// digits, up to the first other character; unsigned arithmetic wraps on
+// overflow as the 32-bit original does.
+std::int32_t ParseProfileInt(std::string_view text) {
+    std::size_t at = 0;
+    const bool negative = at < text.size() && text[at] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    std::uint32_t base = 10;
+    if (text.substr(at, 2) == "0x") {
+        base = 16;
+        at += 2;
+    }
+    std::uint32_t result = 0;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        std::uint32_t digit = 0;
+        if (c >= '0' && c <= '9') digit = static_cast<std::uint32_t>(c - '0');
+        else if (base == 16 && c >= 'a' && c <= 'f') digit = static_cast<std::uint32_t>(c - 'a' + 10);
+        else if (base == 16 && c >= 'A' && c <= 'F') digit = static_cast<std::uint32_t>(c - 'A' + 10);
+        else break;
+        result = result * base + digit;
+    }
+    return static_cast<std::int32_t>(negative ? 0u - result : result);
+}
+
+}  // namespace
+
+std::uint32_t GetPrivateProfileStringA(std::string_view section, std::string_view key,
+                                       std::string_view defaultValue, std::span<char> buffer,
+                                       std::string_view file) {
+    return GetPrivateProfileStringA(section, key, defaultValue, buffer,
+                                    ProfileText::FromFile(file));
+}
+
+std::uint32_t GetPrivateProfileStringA(std::string_view section, std::string_view key,
+                                       std::string_view defaultValue, std::span<char> buffer,
+                                       const ProfileText& text) {
+    std::string value;
+    return CopyCut(text.Lookup(section, key, value) ? std::string_view(value) : defaultValue,
+                   buffer);
+}
+
+std::int32_t GetPrivateProfileIntA(std::string_view section, std::string_view key,
+                                   std::int32_t defaultValue, std::string_view file) {
+    return GetPrivateProfileIntA(section, key, defaultValue, ProfileText::FromFile(file));
+}
+
+std::int32_t GetPrivateProfileIntA(std::string_view section, std::string_view key,
+                                   std::int32_t defaultValue, const ProfileText& text) {
+    std::string value;
+    return text.Lookup(section, key, value) ? ParseProfileInt(value) : defaultValue;
+}
+
+}  // namespace win

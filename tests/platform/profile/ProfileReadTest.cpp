@@ -1,0 +1,145 @@
+#include "platform/profile/Profile.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <limits>
+
+namespace win {
+namespace {
+
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+// Reads a value the way the program's callers do: a 255-character buffer.
+std::string Read(const ProfileText& text, std::string_view section, std::string_view key,
+                 std::string_view fallback = "<none>") {
+    std::array<char, 255> buffer{};
+    const auto count = GetPrivateProfileStringA(section, key, fallback, buffer, text);
+    return std::string(buffer.data(), count);
+}
+
+const ProfileText kSample(
+    "; header comment\r\n"
+    "orphan=before any section\r\n"
+    "[General]\r\n"
+    "Title = Kestrel 200 \r\n"
+    "\tDescription\t=\t\"  quoted, kept inside  \"\r\n"
+    "single='it''s'\r\n"
+    "mismatched=\"abc'\r\n"
+    "lone=\"\r\n"
+    "empty=\r\n"
+    ";Commented=1\r\n"
+    "no equals sign here\r\n"
+    "dup=first\r\n"
+    "DUP=second\r\n"
+    "inline=value ; not a comment\r\n"
+    "[ Fltsim.0 ]\n"
+    "title=lf only\n"
+    "[general]\r\n"
+    "Title=from the second section\r\n"
+    "OnlyHere=never seen\r\n");
+
+TEST(ProfileRead, MatchesNamesWithoutRegardToCaseOrBlanks) {
+    EXPECT_EQ(Read(kSample, "GENERAL", "title"), "Kestrel 200");
+    EXPECT_EQ(Read(kSample, " general ", " TITLE "), "Kestrel 200");
+    EXPECT_EQ(Read(kSample, "fltsim.0", "Title"), "lf only");
+}
+
+TEST(ProfileRead, RemovesOnePairOfMatchingQuotes) {
+    EXPECT_EQ(Read(kSample, "General", "Description"), "  quoted, kept inside  ");
+    EXPECT_EQ(Read(kSample, "General", "single"), "it''s");
+    EXPECT_EQ(Read(kSample, "General", "mismatched"), "\"abc'");
+    EXPECT_EQ(Read(kSample, "General", "lone"), "\"");
+    EXPECT_EQ(Read(kSample, "General", "inline"), "value ; not a comment");
+}
+
+TEST(ProfileRead, TheFirstDuplicateWins) {
+    EXPECT_EQ(Read(kSample, "General", "dup"), "first");
+    EXPECT_EQ(Read(kSample, "General", "OnlyHere"), "<none>");
+}
+
+TEST(ProfileRead, CommentsStrayLinesAndMissingNamesGiveTheDefault) {
+    EXPECT_EQ(Read(kSample, "General", "Commented"), "<none>");
+    EXPECT_EQ(Read(kSample, "General", ";Commented"), "<none>");
+    EXPECT_EQ(Read(kSample, "General", "no equals sign here"), "<none>");
+    EXPECT_EQ(Read(kSample, "", "orphan"), "<none>");
+    EXPECT_EQ(Read(kSample, "Missing", "Title"), "<none>");
+    EXPECT_EQ(Read(kSample, "General", "empty"), "");
+    EXPECT_EQ(Read(ProfileText(), "General", "Title", " "), " ");
+}
+
+TEST(ProfileRead, CutsToTheBufferAndTerminates) {
+    const std::string longValue(300, 'v');
+    const ProfileText text("[s]\r\nk=" + longValue + "\r\n");
+    std::array<char, 255> small{};
+    small.fill('#');
+    EXPECT_EQ(GetPrivateProfileStringA("s", "k", " ", small, text), 254u);
+    EXPECT_EQ(std::string(small.data(), 254), longValue.substr(0, 254));
+    EXPECT_EQ(small[254], '\0');
+    std::array<char, 512> large{};
+    EXPECT_EQ(GetPrivateProfileStringA("s", "k", " ", large, text), 300u);
+    EXPECT_EQ(std::string(large.data()), longValue);
+    std::array<char, 4> tiny{};
+    EXPECT_EQ(GetPrivateProfileStringA("s", "missing", "default", tiny, text), 3u);
+    EXPECT_EQ(std::string(tiny.data()), "def");
+    EXPECT_EQ(GetPrivateProfileStringA("s", "k", "", std::span<char>(), text), 0u);
+}
+
+std::int32_t ReadInt(std::string_view value, std::int32_t fallback = -99) {
+    return GetPrivateProfileIntA("s", "k", fallback, ProfileText("[s]\nk=" + std::string(value)));
+}
+
+TEST(ProfileRead, IntegersStopAtTheFirstOtherCharacter) {
+    EXPECT_EQ(ReadInt("12abc"), 12);
+    EXPECT_EQ(ReadInt("  42  "), 42);
+    EXPECT_EQ(ReadInt("-5"), -5);
+    EXPECT_EQ(ReadInt("+7"), 7);
+    EXPECT_EQ(ReadInt("'-7'"), -7);
+    EXPECT_EQ(ReadInt("0x1F"), 31);
+    EXPECT_EQ(ReadInt("0x1fz"), 31);
+    EXPECT_EQ(ReadInt("-0x10"), -16);
+    EXPECT_EQ(ReadInt("0X1F"), 0);
+    EXPECT_EQ(ReadInt("1 2"), 1);
+    EXPECT_EQ(ReadInt("abc"), 0);
+    EXPECT_EQ(ReadInt(""), 0);
+    EXPECT_EQ(GetPrivateProfileIntA("s", "other", -99, ProfileText("[s]\nk=1")), -99);
+}
+
+TEST(ProfileRead, IntegersWrapAroundOn32BitOverflow) {
+    EXPECT_EQ(ReadInt("2147483647"), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(ReadInt("2147483648"), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(ReadInt("4294967297"), 1);
+    EXPECT_EQ(ReadInt("0xFFFFFFFF"), -1);
+    EXPECT_EQ(ReadInt("-2147483649"), std::numeric_limits<std::int32_t>::max());
+}
+
+TEST(ProfileRead, ReadsFilesAndTreatsAMissingFileAsEmpty) {
+    TempDir dir;
+    WriteFile(dir / "Plane/Aircraft.cfg", "[fltsim.0]\r\ntitle=On disk\r\nvolume=3\r\n");
+    const std::string path = dir.Str() + "\\PLANE\\aircraft.cfg";
+    std::array<char, 255> buffer{};
+    EXPECT_EQ(GetPrivateProfileStringA("FLTSIM.0", "TITLE", "", buffer, path), 7u);
+    EXPECT_EQ(std::string(buffer.data()), "On disk");
+    EXPECT_EQ(GetPrivateProfileIntA("fltsim.0", "volume", 0, path), 3);
+    EXPECT_EQ(GetPrivateProfileIntA("fltsim.0", "volume", 5, dir / "missing.cfg"), 5);
+    EXPECT_EQ(GetPrivateProfileStringA("a", "b", "d", buffer, dir / "missing.cfg"), 1u);
+    EXPECT_EQ(GetPrivateProfileIntA("a", "b", 5, dir.Str()), 5);  // a folder reads as empty
+    std::string value;
+    EXPECT_TRUE(ProfileText::FromFile(path).Lookup("Fltsim.0", "Title", value));
+    EXPECT_EQ(value, "On disk");
+}
+
+TEST(ProfileRead, SurvivesBinaryNoise) {
+    std::string noise;
+    for (std::uint32_t x = 1; noise.size() < 100000;) {
+        x = x * 1103515245u + 12345u;
+        noise.push_back(static_cast<char>(x >> 24));
+    }
+    const ProfileText text(noise + "\n[s]\nk=found");
+    EXPECT_EQ(Read(text, "s", "k"), "found");
+}
+
+}  // namespace
+}  // namespace win
