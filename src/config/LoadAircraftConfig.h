@@ -33,6 +33,6 @@ AircraftConfiguration ReadAircraftConfiguration(const win::ProfileText& profile,
 // total: a damaged or hostile count would otherwise have us allocate and read
 // billions of empty entries. Lists past it are cut and their counts lowered to
 // match, so a count always equals its list's length.
-inline constexpr std::size_t kMaxConfigurationItems = 1u << 20;
+inline constexpr std::size_t kMaxConfigurationItems = 1u << 18;
 
 }  // namespace decalia::config

@@ -133,8 +133,9 @@ bool OutputAllowed(std::string_view outFile, bool overwrite) {
     return overwrite || !fs::FileExists(outFile);
 }
 
+// The new content replaces the old in one step, so a failed write leaves the
+// earlier output as it was instead of deleting it first.
 bool ReplaceFile(std::string_view outFile, std::string_view bytes) {
-    if (fs::FileExists(outFile) && !fs::DeleteFile(outFile)) return false;
     return fs::WriteAll(outFile, bytes);
 }
 

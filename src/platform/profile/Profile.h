@@ -27,6 +27,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace win {
@@ -44,15 +45,10 @@ public:
     bool Lookup(std::string_view section, std::string_view key, std::string& value) const;
 
 private:
-    struct Entry {
-        std::string key;
-        std::string value;
-    };
-    struct Section {
-        std::string name;
-        std::vector<Entry> entries;
-    };
-    std::vector<Section> sections_;
+    // Upper-cased names; hashed because a configuration is asked for thousands
+    // of keys while it is read.
+    using Section = std::unordered_map<std::string, std::string>;
+    std::unordered_map<std::string, Section> sections_;
 };
 
 // Copies the value (or the default when absent) into buffer, cut to

@@ -11,13 +11,16 @@ using decalia::text::UCase;
 
 // Names are kept upper-cased so that a lookup compares bytes only.
 ProfileText::ProfileText(std::string_view bytes) {
+    // Only the first section of a name counts, and in it the first of a key.
+    Section* current = nullptr;
     for (const auto& span : decalia::profile::SplitLines(bytes)) {
         const auto line = ClassifyLine(bytes.substr(span.begin, span.contentEnd - span.begin));
         if (line.kind == LineKind::Section) {
-            sections_.push_back({UCase(line.name), {}});
-        } else if (line.kind == LineKind::Key && !sections_.empty()) {
-            sections_.back().entries.push_back(
-                {UCase(line.name), std::string(decalia::profile::Unquote(line.value))});
+            auto [it, fresh] = sections_.try_emplace(UCase(line.name));
+            current = fresh ? &it->second : nullptr;
+        } else if (line.kind == LineKind::Key && current != nullptr) {
+            current->try_emplace(UCase(line.name),
+                                 std::string(decalia::profile::Unquote(line.value)));
         }
     }
 }
@@ -31,17 +34,12 @@ bool ProfileText::Lookup(std::string_view section, std::string_view key,
                          std::string& value) const {
     const std::string wantedSection = UCase(decalia::profile::TrimBlanks(section));
     const std::string wantedKey = UCase(decalia::profile::TrimBlanks(key));
-    for (const Section& s : sections_) {
-        if (s.name != wantedSection) continue;
-        // Only the first section of a name counts, even when it lacks the key.
-        for (const Entry& e : s.entries) {
-            if (e.key != wantedKey) continue;
-            value = e.value;
-            return true;
-        }
-        return false;
-    }
-    return false;
+    const auto found = sections_.find(wantedSection);
+    if (found == sections_.end()) return false;
+    const auto entry = found->second.find(wantedKey);
+    if (entry == found->second.end()) return false;
+    value = entry->second;
+    return true;
 }
 
 }  // namespace win
