@@ -1,0 +1,172 @@
+#include "platform/forms/Form.h"
+
+#include "platform/forms/Desktop.h"
+#include "platform/forms/Runtime.h"
+#include "platform/text/Text.h"
+
+namespace decalia::forms {
+
+namespace {
+
+// Gives the other forms their input back when a modal show ends, however it ends.
+class ModalScope {
+public:
+    ModalScope(Runtime& runtime, Form& form, bool& modalFlag)
+        : windows_(runtime.Windows()), modalFlag_(modalFlag) {
+        modalFlag_ = true;
+        for (Form* other : runtime.Forms()) {
+            const win::HWND window = other->hWnd();
+            if (other != &form && window != 0 && windows_.IsWindowEnabled(window)) {
+                windows_.EnableWindow(window, false);
+                disabled_.push_back(window);
+            }
+        }
+    }
+    ~ModalScope() {
+        for (const win::HWND window : disabled_) {
+            windows_.EnableWindow(window, true);
+        }
+        modalFlag_ = false;
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    win::WindowSystem& windows_;
+    bool& modalFlag_;
+    std::vector<win::HWND> disabled_;
+};
+
+}  // namespace
+
+Form::Form(Runtime& runtime, std::string name)
+    : Canvas(ControlSite{runtime, *this, nullptr, std::move(name)}, ControlKind::Form) {
+    visible_ = false;
+    width_ = 4800;
+    height_ = 3600;
+    runtime.AddForm(*this);
+}
+
+Form::~Form() {
+    Release();
+    GetRuntime().RemoveForm(*this);
+}
+
+void Form::Adopt(std::unique_ptr<Control> control) {
+    Control& added = *control;
+    owned_.push_back(std::move(control));
+    controls_.push_back(&added);
+    if (loaded_) {
+        added.CreateWindows();
+    }
+}
+
+Control& Form::Controls(int index) const {
+    return *controls_.at(static_cast<std::size_t>(index));
+}
+
+Control* Form::ControlNamed(std::string_view name) const {
+    for (Control* control : controls_) {
+        if (text::EqualsNoCase(control->Name(), name)) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void Form::Load() {
+    if (loaded_ || loading_) {
+        return;
+    }
+    loading_ = true;
+    CreateOwnWindow();
+    for (Control* control : controls_) {
+        control->CreateWindows();
+    }
+    loading_ = false;
+    loaded_ = true;
+    OnLoad.Raise();
+}
+
+void Form::Show(ShowMode mode) {
+    Load();
+    if (!loaded_) {
+        return;
+    }
+    if (mode == ShowMode::Modal && modal_) {
+        throw std::logic_error(Name() + " is already shown modally");
+    }
+    const bool wasVisible = visible_;
+    visible_ = true;
+    GetRuntime().Windows().ShowWindow(hWnd(), win::SW_SHOW);
+    if (!wasVisible) {
+        GetRuntime().GetDesktop().FormShown(*this);
+    }
+    GetRuntime().Activate(*this);
+    if (mode == ShowMode::Modal && Visible()) {
+        ModalScope scope(GetRuntime(), *this, modal_);
+        GetRuntime().GetDesktop().RunModalLoop(*this);
+    }
+}
+
+void Form::Hide() {
+    if (!Visible()) {
+        return;
+    }
+    visible_ = false;
+    GetRuntime().Windows().ShowWindow(hWnd(), win::SW_HIDE);
+    GetRuntime().GetDesktop().FormHidden(*this);
+    GetRuntime().Deactivate(*this);
+}
+
+void Form::SetVisible(bool visible) {
+    if (visible) {
+        Show();
+    } else {
+        Hide();
+    }
+}
+
+bool Form::Unload() {
+    if (!loaded_) {
+        return true;
+    }
+    int cancel = 0;
+    OnUnload.Raise(cancel);
+    if (cancel != 0) {
+        return false;
+    }
+    Release();
+    return true;
+}
+
+void Form::Release() {
+    if (!loaded_) {
+        return;
+    }
+    Hide();
+    DestroyWindows();
+    loaded_ = false;
+}
+
+void Form::DestroyWindows() {
+    if (hWnd() != 0) {
+        GetRuntime().Windows().DestroyWindow(hWnd());
+    }
+    // Also when an interceptor swallowed WM_NCDESTROY.
+    WindowGone();
+}
+
+void Form::WindowGone() {
+    for (Control* control : controls_) {
+        control->WindowGone();
+    }
+    Control::WindowGone();
+}
+
+void Form::SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    SetWindowText(caption_);
+}
+
+}  // namespace decalia::forms
