@@ -1,0 +1,58 @@
+#include "support/Installation.h"
+
+#include <stdexcept>
+
+#include "Skin.h"
+#include "support/Configurations.h"
+
+namespace testsupport {
+
+namespace stdfs = std::filesystem;
+
+Installation::Installation() {
+    stdfs::create_directories(MediaDir());
+    stdfs::create_directories(AppDir() / "Aircraft Configurations");
+    stdfs::create_directories(AppDir() / "Templates");
+    stdfs::create_directories(AppDir() / "TempBitmaps");
+    stdfs::create_directories(Root() / "SimObjects" / "Airplanes");
+    std::string error;
+    if (!decalia::artwork::WriteSkinFiles(MediaDir().string(), error))
+        throw std::runtime_error("cannot draw the skin: " + error);
+    WriteOwnAirlines("ALPINE\r\nBOREAL\r\n\"NORTH, SOUTH\"\r\nKESTREL\r\n");
+}
+
+stdfs::path Installation::AppDir() const {
+    return Root() / "Kestrelworks Software" / "Decalia";
+}
+
+void Installation::AddConfiguration(std::string_view fileStem, std::string_view ini) const {
+    WriteEncryptedConfiguration(AppDir() / "Aircraft Configurations" / (std::string(fileStem) + ".bin"),
+                                ini);
+}
+
+std::string Installation::ConfigurationIni(std::string_view displayName, std::string_view tail,
+                                           int textureCount) {
+    std::string ini = MinimalConfigurationIni(displayName, textureCount);
+    // The extra keys go right after the [Main] header line.
+    const std::string extra = "AircraftTail=" + std::string(tail) +
+                              "\r\nManufacturer=Kestrelworks\r\nAircraftType=Test Type\r\n"
+                              "DataPath=TEST\r\nAircraftDirectory=Test Aircraft\r\n";
+    ini.insert(ini.find("\r\n") + 2, extra);
+    return ini;
+}
+
+void Installation::WriteOwnAirlines(std::string_view text) const {
+    WriteFile(AppDir() / "Data" / "airlines.cfg", text);
+}
+
+void Installation::RemoveOwnAirlines() const { stdfs::remove(AppDir() / "Data" / "airlines.cfg"); }
+
+void Installation::WriteSharedAirlines(std::string_view text) const {
+    WriteFile(Root() / "Aircraft" / "airlines.cfg", text);
+}
+
+void Installation::RemoveMedia(std::string_view fileName) const {
+    stdfs::remove(MediaDir() / std::string(fileName));
+}
+
+}  // namespace testsupport
