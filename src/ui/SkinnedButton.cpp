@@ -149,6 +149,7 @@ void SkinnedButton::SetToolTip(std::string text) {
 void SkinnedButton::end_sub_class() {
     if (tooltip_) {
         tooltip_->Destroy();
+        tooltip_.reset();
     }
     if (m_Sniff) {
         m_Sniff->SubClassHwnd(pic_BG.hWnd(), false);

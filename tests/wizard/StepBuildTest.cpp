@@ -1,0 +1,208 @@
+// The build of a step screen when it is first loaded: skin, colours, buttons,
+// the missing-media end, and dragging.
+
+#include <string>
+
+#include "WizardFixture.h"
+#include "appstate/Layout.h"
+#include "platform/gdi/Region.h"
+#include "support/TempDir.h"
+
+namespace decalia {
+namespace {
+
+win::POINT PixelPlace(const forms::Control& control) {
+    return {static_cast<int>(control.LeftTwips() / 15), static_cast<int>(control.TopTwips() / 15)};
+}
+
+TEST_F(WizardTest, TheBuildGivesTheScreenItsSkin) {
+    Open(4, false, [&](StepScreen& screen) {
+        EXPECT_DOUBLE_EQ(screen.WidthTwips(), 6000);
+        EXPECT_DOUBLE_EQ(screen.HeightTwips(), 4500);
+        EXPECT_TRUE(screen.MouseIcon());
+        EXPECT_EQ(screen.Picture().Width(), 400);
+        EXPECT_EQ(screen.Picture().Height(), 300);
+        const win::HRGN outline = app.runtime.Windows().WindowRegion(screen.hWnd());
+        EXPECT_TRUE(win::PtInRegion(outline, 200, 150));
+        EXPECT_FALSE(win::PtInRegion(outline, 0, 0));
+    });
+    EXPECT_TRUE(app.Loaded(Window::Folder));
+    EXPECT_FALSE(app.Loaded(Window::TailNumber));
+    EXPECT_NE(app.TransForm(Window::Folder), nullptr);
+}
+
+TEST_F(WizardTest, ButtonsStandAtTheirPixelPlaces) {
+    for (int step = 1; step <= 6; ++step) Open(step, true);
+    for (int step = 1; step <= 6; ++step) {
+        StepScreen& screen = app.StepScreenOf(step);
+        SCOPED_TRACE(screen.Name());
+        EXPECT_EQ(PixelPlace(screen.btn_Close), (win::POINT{360, 7}));
+        EXPECT_DOUBLE_EQ(screen.btn_Close.Left(), 360);
+        EXPECT_EQ(PixelPlace(screen.btn_Next), (win::POINT{step == 1 ? 183 : 206, 253}));
+        if (screen.btn_Previous) {
+            EXPECT_EQ(PixelPlace(*screen.btn_Previous), (win::POINT{161, 253}));
+        }
+    }
+    const ui::TinyButton& select = app.frm_SelectTemplate.btn_Select;
+    EXPECT_EQ(PixelPlace(select), (win::POINT{17, 176}));
+    EXPECT_EQ(select.button_type(), "select");
+    EXPECT_EQ(select.picture(), "Empty");
+    EXPECT_EQ(select.state(), "enabled");
+    EXPECT_EQ(select.form_name(), &app.frm_SelectTemplate);
+    EXPECT_EQ(select.ToolTip(), "Click to select a repaint template.");
+}
+
+TEST_F(WizardTest, TheBuildColoursLabelsListsAndTheHighlightedValues) {
+    constexpr win::COLORREF grey = win::RGB(96, 96, 96);
+    constexpr win::COLORREF blue = win::RGB(0, 69, 140);
+    constexpr win::COLORREF paper = win::RGB(255, 254, 250);
+    for (int step = 1; step <= 6; ++step) Open(step, false);
+
+    EXPECT_EQ(app.frm_SelectAircraft.lst_SelectAircraft.ForeColor(), blue);
+    EXPECT_EQ(app.frm_SelectAircraft.lst_SelectAircraft.BackColor(), paper);
+    EXPECT_EQ(app.frm_Callsign.lst_Callsign.ForeColor(), grey);
+    EXPECT_EQ(app.frm_Callsign.lst_Callsign.BackColor(), paper);
+    EXPECT_EQ(app.frm_Variation.txt_Variation.BackColor(), win::RGB(255, 255, 255));
+    EXPECT_EQ(app.frm_Variation.Label1.ForeColor(), grey);
+    EXPECT_EQ(app.frm_Variation.Label1.BackStyle(), 0);
+    EXPECT_EQ(app.frm_Variation.lbl_Instructions.ForeColor(), grey);
+    for (int step = 1; step <= 6; ++step) EXPECT_EQ(app.StepScreenOf(step).lbl_Title.ForeColor(), blue);
+    for (const forms::Label* value :
+         {&app.frm_SelectTemplate.lbl_CurrentTemplate, &app.frm_SelectTemplate.lbl_SelectedTemplate,
+          &app.frm_Variation.lbl_CurrentManufacturer, &app.frm_Variation.lbl_CurrentType,
+          &app.frm_Folder.lbl_Example, &app.frm_TailNumber.lbl_CurrentTailNumber,
+          &app.frm_Callsign.lbl_CurrentCallsign})
+        EXPECT_EQ(value->ForeColor(), blue) << value->Name();
+}
+
+TEST_F(WizardTest, AScreenIsBuiltOnceAndKeepsItsContentsBetweenShowings) {
+    Open(3, false, [&](StepScreen&) { TypeOver(app.frm_Variation.txt_Variation, "Red"); });
+    const ui::clsTransForm* shape = app.TransForm(Window::Variation).get();
+    app.frm_Variation.Label1.SetForeColor(win::RGB(1, 2, 3));
+    app.job.StepVariation = "Red";
+    Open(3, true, [&](StepScreen&) {
+        EXPECT_EQ(app.frm_Variation.txt_Variation.Text(), "Red");
+        EXPECT_EQ(app.frm_Variation.Label1.ForeColor(), win::RGB(1, 2, 3));
+    });
+    EXPECT_EQ(app.TransForm(Window::Variation).get(), shape);
+}
+
+TEST_F(WizardTest, AnUnloadedScreenIsBuiltAgainWhenItOpensNext) {
+    // As step 1 does when there are no aircraft: the screen goes, its flag stays.
+    desktop.OnModal("frm_SelectAircraft", [](forms::Form& screen) { screen.Unload(); });
+    ShowAircraftStep(app, true);
+    ASSERT_FALSE(app.frm_SelectAircraft.IsLoaded());
+    const ui::clsTransForm* first = app.TransForm(Window::SelectAircraft).get();
+
+    Open(1, false, [&](StepScreen& screen) {
+        EXPECT_EQ(screen.lbl_Title.Caption(), "Select Aircraft to Repaint");
+        EXPECT_EQ(screen.btn_Next.ToolTip(),
+                  "Click to select the highlighted aircraft and close the Select Aircraft Repaint "
+                  "Decalia Screen.");
+        EXPECT_NE(app.runtime.Windows().WindowRegion(screen.hWnd()), win::HRGN{});
+    });
+    EXPECT_NE(app.TransForm(Window::SelectAircraft).get(), first);
+}
+
+TEST_F(WizardTest, DraggingTheBackgroundMovesTheScreenAndReleaseRestoresThePointer) {
+    desktop.SetMoveOffset(25, -10);
+    Open(5, true, [&](StepScreen& screen) {
+        const double left = screen.LeftTwips(), top = screen.TopTwips();
+        desktop.Press(screen, win::MouseButton::Left, win::POINT{200, 30});
+        EXPECT_EQ(screen.MousePointer(), forms::vbCustom);
+        desktop.MoveOver(screen, win::POINT{205, 32});
+        EXPECT_EQ(desktop.MoveLoops(), 1);
+        EXPECT_DOUBLE_EQ(screen.LeftTwips(), left + 25 * 15);
+        EXPECT_DOUBLE_EQ(screen.TopTwips(), top - 10 * 15);
+        // The user let go inside the move loop, which keeps the release to itself.
+        EXPECT_EQ(screen.MousePointer(), forms::vbDefault);
+        EXPECT_FALSE(app.runtime.Windows().ButtonDown(win::MouseButton::Left));
+    });
+}
+
+TEST_F(WizardTest, APressReleasedWithoutMovingRestoresThePointer) {
+    Open(1, true, [&](StepScreen& screen) {
+        desktop.Press(screen, win::MouseButton::Left, win::POINT{200, 30});
+        EXPECT_EQ(screen.MousePointer(), forms::vbCustom);
+        desktop.Release(screen, win::MouseButton::Left, win::POINT{200, 30});
+        EXPECT_EQ(screen.MousePointer(), forms::vbDefault);
+        EXPECT_EQ(desktop.MoveLoops(), 0);
+    });
+}
+
+TEST_F(WizardTest, TheRightButtonNeitherMovesTheScreenNorSetsTheDragPointer) {
+    desktop.SetMoveOffset(25, 10);
+    Open(2, false, [&](StepScreen& screen) {
+        const double left = screen.LeftTwips();
+        desktop.Press(screen, win::MouseButton::Right, win::POINT{200, 30});
+        EXPECT_EQ(screen.MousePointer(), forms::vbDefault);
+        desktop.MoveOver(screen, win::POINT{205, 32});
+        desktop.Release(screen, win::MouseButton::Right, win::POINT{205, 32});
+        EXPECT_EQ(desktop.MoveLoops(), 0);
+        EXPECT_DOUBLE_EQ(screen.LeftTwips(), left);
+    });
+}
+
+TEST_F(WizardTest, OnALargeFontScreenTheLayoutIsRescaledBeforeTheSkinIsApplied) {
+    desktop.SetDotsPerInch(120);
+    Open(3, false, [&](StepScreen& screen) {
+        EXPECT_FLOAT_EQ(static_cast<float>(screen.lbl_Title.FontSize()), 7.8f);
+        EXPECT_DOUBLE_EQ(screen.lbl_Title.LeftTwips(), 20 * 15 * 0.8);
+        EXPECT_DOUBLE_EQ(screen.WidthTwips(), 6000);
+        EXPECT_DOUBLE_EQ(screen.btn_Close.Left(), 360);
+    });
+    EXPECT_FLOAT_EQ(app.fontScale.FontScaleFactor, 0.8f);
+}
+
+TEST_F(WizardTest, OnASmallFontScreenTheDesignLayoutStays) {
+    Open(3, false, [&](StepScreen& screen) {
+        EXPECT_DOUBLE_EQ(screen.lbl_Title.FontSize(), 9.75);
+        EXPECT_DOUBLE_EQ(screen.lbl_Title.LeftTwips(), 20 * 15);
+    });
+}
+
+// A skin file that cannot be read ends the program with the reinstall
+// message, whichever screen is being built.
+struct MissingMediaCase {
+    int step;
+    const char* file;
+    bool corrupt;  // present but unreadable, rather than missing
+};
+
+class MissingMediaTest : public WizardTest, public ::testing::WithParamInterface<MissingMediaCase> {};
+
+TEST_P(MissingMediaTest, TheUserIsToldToReinstallAndTheProgramEnds) {
+    const MissingMediaCase& c = GetParam();
+    if (c.corrupt)
+        testsupport::WriteFile(install.MediaDir() / c.file, "not a skin file");
+    else
+        install.RemoveMedia(c.file);
+
+    EXPECT_TRUE(OpenEndsTheProgram(c.step));
+    ASSERT_EQ(desktop.MessageBoxes().size(), 1u);
+    EXPECT_EQ(desktop.MessageBoxes()[0].text, "Media files are missing. Please reinstall Decalia.");
+    EXPECT_EQ(desktop.MessageBoxes()[0].caption, "Decalia");
+    EXPECT_TRUE(desktop.ExitCode().has_value());
+    EXPECT_TRUE(desktop.ShownForms().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SkinFiles, MissingMediaTest,
+    ::testing::Values(MissingMediaCase{1, "WizardRegion.dat", false},
+                      MissingMediaCase{1, "Wizard_Background.bmp", false},
+                      MissingMediaCase{1, "HMOVE.cur", false},
+                      MissingMediaCase{4, "WizardRegion.dat", false},
+                      MissingMediaCase{4, "Wizard_Background.bmp", false},
+                      MissingMediaCase{4, "HMOVE.cur", false},
+                      MissingMediaCase{6, "WizardRegion.dat", true},
+                      MissingMediaCase{2, "Wizard_Background.bmp", true},
+                      MissingMediaCase{5, "HMOVE.cur", true}),
+    [](const ::testing::TestParamInfo<MissingMediaCase>& skin) {
+        std::string name = "Step" + std::to_string(skin.param.step) +
+                           (skin.param.corrupt ? "Unreadable" : "Missing") + skin.param.file;
+        std::erase_if(name, [](char c) { return c == '.' || c == '_'; });
+        return name;
+    });
+
+}  // namespace
+}  // namespace decalia
