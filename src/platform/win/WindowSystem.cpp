@@ -273,17 +273,21 @@ bool WindowSystem::ShowWindow(HWND window, int command) {
     return wasVisible;
 }
 
-bool WindowSystem::IsWindowVisible(HWND window) const {
+bool WindowSystem::ChainHas(HWND window, bool Window::*flag) const {
     const Window* record = Find(window);
     if (record == nullptr) {
         return false;
     }
     for (; record != nullptr; record = Find(record->parent)) {
-        if (!record->visible) {
+        if (!(record->*flag)) {
             return false;
         }
     }
     return true;
+}
+
+bool WindowSystem::IsWindowVisible(HWND window) const {
+    return ChainHas(window, &Window::visible);
 }
 
 bool WindowSystem::EnableWindow(HWND window, bool enable) {
@@ -303,16 +307,7 @@ bool WindowSystem::EnableWindow(HWND window, bool enable) {
 }
 
 bool WindowSystem::IsWindowEnabled(HWND window) const {
-    const Window* record = Find(window);
-    if (record == nullptr) {
-        return false;
-    }
-    for (; record != nullptr; record = Find(record->parent)) {
-        if (!record->enabled) {
-            return false;
-        }
-    }
-    return true;
+    return ChainHas(window, &Window::enabled);
 }
 
 LONG WindowSystem::SetWindowLongA(HWND window, int index, LONG value) {

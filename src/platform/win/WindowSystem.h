@@ -199,6 +199,8 @@ private:
     struct Window;
     Window* Find(HWND window);
     const Window* Find(HWND window) const;
+    // True when the window and every ancestor has the flag set.
+    bool ChainHas(HWND window, bool Window::*flag) const;
     std::shared_ptr<const WindowProc> Procedure(WNDPROC proc) const;
     void DestroyTree(HWND window);
     void Forget(HWND window);
