@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "appstate/BitmapSurface.h"
+#include "appstate/FltsimTable.h"
 #include "appstate/MainWindow.h"
 #include "appstate/RepaintJob.h"
 #include "appstate/StepScreens.h"
@@ -77,6 +79,16 @@ public:
     config::ExtraFields extraFields;
     config::AircraftCatalogue catalogue;
     config::AirlineList airlines;
+
+    // The template pair, loaded from the painter's files, and the pair of
+    // sheets composed from them.
+    BitmapSurface templateSurface;
+    BitmapSurface alphaTemplateSurface;
+    BitmapSurface sheetSurface;
+    BitmapSurface alphaSheetSurface;
+
+    FltsimEntries fltsim;
+    WeightAndBalance weightAndBalance;
 
     // Draws the texture preview from the main window's controls; installed by
     // the imaging layer, and left empty where there is none.
