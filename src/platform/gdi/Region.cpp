@@ -66,7 +66,7 @@ std::optional<RegionShape> ParseRegionBytes(std::span<const std::uint8_t> data) 
     const auto type = in.U32();
     const auto count = in.U32();
     if (!in.Ok() || size != kHeaderBytes || type != win::RDH_RECTANGLES ||
-        count > (data.size() - kHeaderBytes) / kRectBytes) {
+        count > (data.size() - kHeaderBytes) / kRectBytes || count > kMaxRegionRects) {
         return std::nullopt;
     }
     in.Seek(kHeaderBytes);
@@ -128,7 +128,11 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
     if (second == nullptr || !op) {
         return ERROR;
     }
-    target->shape = RegionShape::Combine(first->shape, second->shape, *op);
+    auto combined = RegionShape::Combine(first->shape, second->shape, *op);
+    if (!combined) {
+        return ERROR;
+    }
+    target->shape = std::move(*combined);
     return decalia::gdi::RegionType(target->shape);
 }
 

@@ -17,7 +17,11 @@
 // EqualRgn, PtInRegion, GetRgnBox, OffsetRgn, DeleteObject.
 // Leaves out: transforms in ExtCreateRegion (a non-null XFORM fails), elliptic
 // and polygon regions, SetRectRgn, FillRgn and other painting. More than
-// 65536 rectangles that are not already banded are refused.
+// 65536 rectangles that are not already banded are refused. So is a region of
+// more than kMaxRegionRects rectangles, or one that takes more than
+// kMaxRegionWork steps to build (see RegionShape.h): ExtCreateRegion fails and
+// CombineRgn answers ERROR, leaving dest as it was; both stop as soon as a
+// limit passes.
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/RegionShape.h"

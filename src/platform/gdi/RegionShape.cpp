@@ -29,19 +29,29 @@ void AppendSpan(std::vector<Span>& spans, std::int32_t left, std::int32_t right)
     }
 }
 
-// Combines two sorted lists of disjoint spans.
-std::vector<Span> CombineSpans(const std::vector<Span>& a, const std::vector<Span>& b,
-                               CombineOp op) {
+// The distinct edges of two lists, each already in order, so merging them is
+// linear.
+template <typename Item>
+std::vector<std::int32_t> MergedEdges(const std::vector<Item>& a, const std::vector<Item>& b,
+                                      std::int32_t Item::*low, std::int32_t Item::*high) {
     std::vector<std::int32_t> edges;
     edges.reserve(2 * (a.size() + b.size()));
     for (const auto* list : {&a, &b}) {
-        for (const Span& span : *list) {
-            edges.push_back(span.left);
-            edges.push_back(span.right);
+        for (const Item& item : *list) {
+            edges.push_back(item.*low);
+            edges.push_back(item.*high);
         }
     }
-    std::sort(edges.begin(), edges.end());
+    std::inplace_merge(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(2 * a.size()),
+                       edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    return edges;
+}
+
+// Combines two sorted lists of disjoint spans.
+std::vector<Span> CombineSpans(const std::vector<Span>& a, const std::vector<Span>& b,
+                               CombineOp op) {
+    const auto edges = MergedEdges(a, b, &Span::left, &Span::right);
     std::vector<Span> result;
     std::size_t ia = 0;
     std::size_t ib = 0;
@@ -70,19 +80,6 @@ const std::vector<Span>& SpansAt(const std::vector<Band>& bands, std::size_t& in
     return kNone;
 }
 
-std::vector<std::int32_t> BandEdges(const std::vector<Band>& a, const std::vector<Band>& b) {
-    std::vector<std::int32_t> edges;
-    for (const auto* list : {&a, &b}) {
-        for (const Band& band : *list) {
-            edges.push_back(band.top);
-            edges.push_back(band.bottom);
-        }
-    }
-    std::sort(edges.begin(), edges.end());
-    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
-    return edges;
-}
-
 Rect Normalised(Rect rect) {
     if (rect.left > rect.right) std::swap(rect.left, rect.right);
     if (rect.top > rect.bottom) std::swap(rect.top, rect.bottom);
@@ -99,6 +96,7 @@ void RegionShape::AppendBand(std::int32_t top, std::int32_t bottom, std::vector<
         bands_.back().bottom = bottom;
         return;
     }
+    rectCount_ += spans.size();
     bands_.push_back({top, bottom, std::move(spans)});
 }
 
@@ -111,34 +109,66 @@ RegionShape RegionShape::FromRect(Rect rect) {
     return shape;
 }
 
-RegionShape RegionShape::Combine(const RegionShape& a, const RegionShape& b, CombineOp op) {
-    const std::vector<std::int32_t> edges = BandEdges(a.bands_, b.bands_);
+std::optional<RegionShape> RegionShape::Combine(const RegionShape& a, const RegionShape& b,
+                                                CombineOp op) {
+    std::size_t workLeft = kMaxRegionWork;
+    return Combine(a, b, op, workLeft);
+}
+
+std::optional<RegionShape> RegionShape::Combine(const RegionShape& a, const RegionShape& b,
+                                                CombineOp op, std::size_t& workLeft) {
+    const auto edges = MergedEdges(a.bands_, b.bands_, &Band::top, &Band::bottom);
     RegionShape result;
     std::size_t ia = 0;
     std::size_t ib = 0;
     for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
         const std::vector<Span>& spansA = SpansAt(a.bands_, ia, edges[e]);
         const std::vector<Span>& spansB = SpansAt(b.bands_, ib, edges[e]);
+        const std::size_t work = spansA.size() + spansB.size();
+        if (work > workLeft) {
+            return std::nullopt;
+        }
+        workLeft -= work;
         result.AppendBand(edges[e], edges[e + 1], CombineSpans(spansA, spansB, op));
+        if (result.rectCount_ > kMaxRegionRects) {
+            return std::nullopt;
+        }
     }
     return result;
 }
 
 // Rectangles already in band order (as region data is written) are taken in
 // one pass; anything else is unioned half by half.
-RegionShape RegionShape::FromRects(std::span<const Rect> rects) {
+std::optional<RegionShape> RegionShape::FromRects(std::span<const Rect> rects) {
+    std::size_t workLeft = kMaxRegionWork;
+    return Union(rects, workLeft);
+}
+
+std::optional<RegionShape> RegionShape::Union(std::span<const Rect> rects,
+                                              std::size_t& workLeft) {
     if (auto banded = FromBanded(rects)) {
-        return std::move(*banded);
+        return banded;
     }
     if (rects.size() == 1) {
         const Rect& rect = rects[0];
         return rect.left < rect.right && rect.top < rect.bottom ? FromRect(rect) : RegionShape{};
     }
     const std::size_t half = rects.size() / 2;
-    return Combine(FromRects(rects.first(half)), FromRects(rects.subspan(half)), CombineOp::Or);
+    const auto first = Union(rects.first(half), workLeft);
+    if (!first) {
+        return std::nullopt;
+    }
+    const auto second = Union(rects.subspan(half), workLeft);
+    if (!second) {
+        return std::nullopt;
+    }
+    return Combine(*first, *second, CombineOp::Or, workLeft);
 }
 
 std::optional<RegionShape> RegionShape::FromBanded(std::span<const Rect> rects) {
+    if (rects.size() > kMaxRegionRects) {
+        return std::nullopt;
+    }
     RegionShape shape;
     std::size_t i = 0;
     std::int32_t previousBottom = std::numeric_limits<std::int32_t>::min();
@@ -185,12 +215,6 @@ Rect RegionShape::Bounds() const {
         bounds.right = std::max(bounds.right, band.spans.back().right);
     }
     return bounds;
-}
-
-std::size_t RegionShape::RectCount() const {
-    std::size_t count = 0;
-    for (const Band& band : bands_) count += band.spans.size();
-    return count;
 }
 
 std::vector<Rect> RegionShape::Rects() const {

@@ -160,6 +160,81 @@ TEST(Region, LongRectangleListsMustComeBanded) {
     EXPECT_FALSE(win::ExtCreateRegion(nullptr, Bytes(reversed)));
 }
 
+std::vector<std::uint8_t> RegionFile(const std::vector<win::RECT>& rects) {
+    const auto count = static_cast<std::int32_t>(rects.size());
+    std::vector<std::int32_t> words{32, 1, count, 16 * count, 0, 0, 0, 0};
+    for (const win::RECT& r : rects) words.insert(words.end(), {r.left, r.top, r.right, r.bottom});
+    return Bytes(words);
+}
+
+// One-pixel columns at even x and rows at even y, each as long as the grid;
+// together they make n * n + n rectangles.
+std::vector<win::RECT> Columns(int n) {
+    std::vector<win::RECT> rects;
+    for (int i = 0; i < n; ++i) rects.push_back({2 * i, 0, 2 * i + 1, 2 * n});
+    return rects;
+}
+
+std::vector<win::RECT> Rows(int n) {
+    std::vector<win::RECT> rects;
+    for (int j = 0; j < n; ++j) rects.push_back({0, 2 * j, 2 * n, 2 * j + 1});
+    return rects;
+}
+
+Owned<win::HRGN> RegionOf(const std::vector<win::RECT>& rects) {
+    return Owned<win::HRGN>(win::ExtCreateRegion(nullptr, RegionFile(rects)));
+}
+
+TEST(Region, AGridOfStripsIsRefusedOnceItPassesAMillionRectangles) {
+    struct Case {
+        int n;
+        bool accepted;
+    };
+    // 1023 and 1024 sit either side of the limit; 32768 is a 1 MiB file.
+    for (const Case& c : {Case{1023, true}, Case{1024, false}, Case{32768, false}}) {
+        std::vector<win::RECT> rects = Columns(c.n);
+        const std::vector<win::RECT> rows = Rows(c.n);
+        rects.insert(rects.end(), rows.begin(), rows.end());
+        Owned<win::HRGN> region = RegionOf(rects);
+        ASSERT_EQ(static_cast<bool>(region), c.accepted) << c.n;
+        if (c.accepted) {
+            const auto n = static_cast<std::uint32_t>(c.n);
+            EXPECT_EQ(win::GetRegionData(region.Get(), {}), 32 + 16 * (n * n + n));
+        }
+    }
+}
+
+TEST(Region, CombineRgnRefusesAResultPastTheLimitAndKeepsDest) {
+    const int n = 32768;
+    Owned<win::HRGN> columns = RegionOf(Columns(n));
+    Owned<win::HRGN> rows = RegionOf(Rows(n));
+    ASSERT_TRUE(columns && rows);
+    for (int mode : {win::RGN_OR, win::RGN_AND, win::RGN_XOR, win::RGN_DIFF}) {
+        auto dest = Rect(1, 2, 3, 4);
+        EXPECT_EQ(win::CombineRgn(dest.Get(), columns.Get(), rows.Get(), mode), win::ERROR) << mode;
+        auto unchanged = Rect(1, 2, 3, 4);
+        EXPECT_TRUE(win::EqualRgn(dest.Get(), unchanged.Get())) << mode;
+    }
+}
+
+TEST(Region, CombineRgnRefusesWorkPastTheLimitEvenForASmallResult) {
+    // Every row crosses all the columns, yet the union is just the rows,
+    // which differ in width so that they stay apart.
+    const int n = 32768;
+    std::vector<win::RECT> rows;
+    for (int j = 0; j < 2 * n; ++j) rows.push_back({0, j, 2 * n + j % 2, j + 1});
+    Owned<win::HRGN> columns = RegionOf(Columns(n));
+    Owned<win::HRGN> wideRows = RegionOf(rows);
+    ASSERT_TRUE(columns && wideRows);
+    auto dest = Rect(0, 0, 0, 0);
+    EXPECT_EQ(win::CombineRgn(dest.Get(), columns.Get(), wideRows.Get(), win::RGN_OR), win::ERROR);
+    // Fewer columns fit.
+    Owned<win::HRGN> few = RegionOf(Columns(64));
+    EXPECT_EQ(win::CombineRgn(dest.Get(), few.Get(), wideRows.Get(), win::RGN_OR),
+              win::COMPLEXREGION);
+    EXPECT_TRUE(win::EqualRgn(dest.Get(), wideRows.Get()));
+}
+
 TEST(Region, OffsetMovesAndRefusesToLeaveThirtyTwoBits) {
     auto region = Rect(0, 0, 2, 2);
     EXPECT_EQ(win::OffsetRgn(region.Get(), 10, -5), win::SIMPLEREGION);
