@@ -4,6 +4,7 @@
 #include "app/StartupLists.h"
 #include "appstate/Application.h"
 #include "appstate/Readiness.h"
+#include "imaging/DirectX_Mod.h"
 #include "platform/forms/Forms.h"
 #include "ui/SkinnedButton.h"
 #include "wizard/mod_WizardScreens.h"
@@ -20,6 +21,7 @@ constexpr Window kShutdownOrder[] = {Window::Main,     Window::SelectAircraft, W
 void Main(Application& app) {
     InstallMainWindow(app);
     InstallStepScreens(app);
+    InstallPreviewRenderer(app);
     app.TemplateLoaded = false;
     app.AlphaLoaded = false;
     LoadAirlines(app);

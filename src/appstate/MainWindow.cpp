@@ -80,6 +80,10 @@ MainWindow::MainWindow(forms::Runtime& runtime, const ui::Toolkit& toolkit)
     opt_Standard.SetCaption("Standard");
     opt_Standard.SetValue(true);
     opt_Alpha.SetCaption("Alpha");
+    // The picture box is only the drawing surface; the image shows it scaled.
+    previewPicture.SetVisible(false);
+    previewPicture.SetAutoRedraw(true);
+    PreviewImage.SetStretch(true);
     Preview_Scroll.SetMax(100);
     Preview_Scroll.SetLargeChange(10);
     chkDXT3.SetCaption("DXT3 compressed");

@@ -41,6 +41,7 @@ void ResetMainWindow(Application& app) {
     main.lbl_CurrentFolder.SetCaption("No folder extension currently entered");
     main.lbl_CurrentTailNumber.SetCaption("No tail number currently entered");
     main.lbl_CurrentCallsign.SetCaption("No callsign currently selected");
+    main.previewPicture.Cls();
     main.previewPicture.SetPicture({});
     main.previewPicture.Refresh();
     main.PreviewImage.SetPicture({});

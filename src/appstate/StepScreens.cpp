@@ -48,7 +48,8 @@ SelectTemplateScreen::SelectTemplateScreen(forms::Runtime& runtime, const ui::To
       Label2(AddLabel("Label2", "Selected template:", 60, 180, 110)),
       lbl_SelectedTemplate(AddLabel("lbl_SelectedTemplate", "No Template Currently Selected", 170,
                                     180, 210)),
-      btn_Select(Add<ui::TinyButton>("btn_Select", nullptr, toolkit)) {
+      btn_Select(Add<ui::TinyButton>("btn_Select", nullptr, toolkit)),
+      cdl(Add<forms::CommonDialog>("cdl")) {
     // Clear of the Select button's column.
     PlacePixels(*lbl_instructions2, 60, 214, 320, 36);
 }

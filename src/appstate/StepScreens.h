@@ -50,6 +50,7 @@ public:
     forms::Label& Label2;
     forms::Label& lbl_SelectedTemplate;
     ui::TinyButton& btn_Select;
+    forms::CommonDialog& cdl;
 };
 
 class VariationScreen : public StepScreen {

@@ -9,7 +9,7 @@
 // scale unit; Picture drawn unscaled at the top-left corner; AutoRedraw with
 // the drawing kept in a memory bitmap the size of the inside, filled with
 // BackColor and then the picture; Image as a copy of that drawing; the Resize
-// event. Leaves out: ScaleLeft/ScaleTop, drawing methods (Line, Circle, Print,
+// event; Cls. Leaves out: ScaleLeft/ScaleTop, drawing methods (Line, Circle, Print,
 // PSet), DrawMode and other pen state.
 
 #include "platform/forms/Control.h"
@@ -46,6 +46,9 @@ public:
     win::HDC hDC() const { return surface_.Dc(); }
     // The persistent drawing as a picture (the Picture without AutoRedraw).
     forms::Picture Image() const;
+    // Clears what was drawn: the persistent drawing goes back to the
+    // background colour and the picture.
+    void Cls() { Redraw(); }
     void SetBackColor(win::COLORREF color) override;
 
     Event<> Resize;
