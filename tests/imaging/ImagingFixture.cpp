@@ -27,8 +27,8 @@ std::string AircraftIni(int templateWidth, int templateHeight, int useAlpha,
                       "\r\nNumTextures=" + std::to_string(sheets.size()) + "\r\n";
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const Sheet& sheet = sheets[i];
-        ini += "[Texture." + text::Format00(static_cast<int>(i)) + "]\r\nViewName=" +
-               (sheet.viewName.empty() ? "Sheet " + std::to_string(i) : sheet.viewName) +
+        ini += "[Texture." + text::Format00(static_cast<int>(i)) + "]\r\nViewName=Sheet " +
+               std::to_string(i) +
                "\r\nTextureSizeX=" + std::to_string(sheet.width) + "\r\nTextureSizeY=" +
                std::to_string(sheet.height) + "\r\nNumSectionsOnTexture=" +
                std::to_string(sheet.sections.size()) + "\r\n";

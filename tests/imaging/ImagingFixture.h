@@ -25,8 +25,8 @@ struct Sheet {
     int width = 0;
     int height = 0;
     std::vector<config::SectionMapping> sections;
-    std::string viewName;
 };
+// Sheets are listed as "Sheet 0", "Sheet 1", ...
 
 class ImagingTest : public ::testing::Test {
 protected:
