@@ -87,6 +87,9 @@ public:
     BitmapSurface sheetSurface;
     BitmapSurface alphaSheetSurface;
 
+    // The texture library, opened on first use.
+    std::shared_ptr<void> textureLibrary;
+
     FltsimEntries fltsim;
     WeightAndBalance weightAndBalance;
 

@@ -18,6 +18,7 @@ Installation::Installation() {
     std::string error;
     if (!decalia::artwork::WriteSkinFiles(MediaDir().string(), error))
         throw std::runtime_error("cannot draw the skin: " + error);
+    stdfs::copy_file(DECALIA_KWDDS_PATH, AppDir() / "libkwdds.so");
     WriteOwnAirlines("ALPINE\r\nBOREAL\r\n\"NORTH, SOUTH\"\r\nKESTREL\r\n");
 }
 

@@ -3,7 +3,8 @@
 // root with SimObjects/Airplanes, the program folder two levels below it
 // ("Kestrelworks Software/Decalia") with the skin files in Media (generated as
 // the build generates them), Data/airlines.cfg, Aircraft Configurations,
-// Templates and TempBitmaps. Removed with everything in it when it goes.
+// Templates and TempBitmaps, and the real texture library libkwdds.so.
+// Removed with everything in it when it goes.
 
 #include <filesystem>
 #include <string>
