@@ -38,6 +38,10 @@ struct FltsimEntries {
     std::vector<FltsimEntry> entries = std::vector<FltsimEntry>(kFltsimTableSize);
     // Index of the last entry holding data; -1 when the file had none.
     std::int16_t LastFltsimIndex = 0;
+    // The host folder whose Aircraft.cfg was read; empty before the first
+    // build of the run. A table of another aircraft's file must not be used to
+    // delete anything in this one's.
+    std::string aircraftFolder;
 };
 
 struct WeightAndBalance {
@@ -46,6 +50,9 @@ struct WeightAndBalance {
     std::string empty_weight_CG_position;
     std::string max_number_of_stations;
     std::vector<std::string> StationLoads;
+    // False when the live file had no weight-and-balance values to keep, so
+    // that the program's copy keeps its own.
+    bool found = false;
 };
 
 }  // namespace decalia
