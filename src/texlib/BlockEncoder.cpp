@@ -1,0 +1,126 @@
+#include <stb_dxt.h>
+#include <squish.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <mutex>
+
+#include "texlib/BlockCodec.h"
+#include "texlib/Parallel.h"
+#include "texlib/PixelPacking.h"
+
+namespace decalia::texlib {
+namespace {
+
+using Block = std::array<std::uint8_t, 64>;  // 16 RGBA pixels, row by row
+
+// Block (bx, by) of the flipped image, rows and columns past the edge repeated.
+Block GatherBlock(const RgbaImage& image, std::uint32_t bx, std::uint32_t by) {
+    Block block{};
+    for (std::uint32_t j = 0; j < 4; ++j) {
+        const std::uint32_t flippedY = std::min(by * 4 + j, image.height - 1);
+        const std::uint32_t y = image.height - 1 - flippedY;
+        for (std::uint32_t i = 0; i < 4; ++i) {
+            const std::uint32_t x = std::min(bx * 4 + i, image.width - 1);
+            std::memcpy(&block[(j * 4 + i) * 4], image.Pixel(x, y), 4);
+        }
+    }
+    return block;
+}
+
+Block Opaque(Block block) {
+    for (std::size_t i = 3; i < block.size(); i += 4) {
+        block[i] = 255;
+    }
+    return block;
+}
+
+bool HasTransparency(const Block& block) {
+    for (std::size_t i = 3; i < block.size(); i += 4) {
+        if (block[i] < 128) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// We call libsquish one block at a time: its whole-image entry runs its own
+// OpenMP loop, which must not start beside our workers.
+void SquishColour(const Block& block, std::uint8_t* out, int formatFlag) {
+    squish::CompressMasked(block.data(), 0xFFFF, out, formatFlag | squish::kColourClusterFit);
+}
+
+// A DXT1 colour block; stb_dxt writes only the four-colour mode, which DXT3
+// requires as well.
+void EncodeOpaqueColour(const Block& opaque, std::uint8_t* out, Quality quality) {
+    if (quality == Quality::Maximum) {
+        SquishColour(opaque, out, squish::kDxt1);
+        return;
+    }
+    stb_compress_dxt_block(out, opaque.data(), 0,
+                           quality == Quality::Default ? STB_DXT_HIGHQUAL : STB_DXT_NORMAL);
+}
+
+void ExplicitAlpha(const Block& block, std::uint8_t* out) {
+    for (std::size_t pair = 0; pair < 8; ++pair) {
+        const std::uint8_t low = QuantiseTo4Bits(block[pair * 8 + 3]);
+        const std::uint8_t high = QuantiseTo4Bits(block[pair * 8 + 7]);
+        out[pair] = static_cast<std::uint8_t>(low | high << 4);
+    }
+}
+
+void EncodeBlock(const Block& block, std::uint8_t* out, TextureFormat format, Quality quality) {
+    switch (format) {
+        case TextureFormat::Dxt3: {
+            // libsquish writes the alpha half too; ours replaces it so both
+            // qualities round alpha the same way.
+            std::array<std::uint8_t, 16> squished{};
+            if (quality == Quality::Maximum) {
+                SquishColour(Opaque(block), squished.data(), squish::kDxt3);
+                std::memcpy(out + 8, squished.data() + 8, 8);
+            } else {
+                EncodeOpaqueColour(Opaque(block), out + 8, quality);
+            }
+            ExplicitAlpha(block, out);
+            return;
+        }
+        case TextureFormat::Dxt1Alpha:
+            // Transparent pixels need the three-colour mode, which only
+            // libsquish writes.
+            if (HasTransparency(block)) {
+                SquishColour(block, out, squish::kDxt1);
+                return;
+            }
+            EncodeOpaqueColour(Opaque(block), out, quality);
+            return;
+        default:
+            EncodeOpaqueColour(Opaque(block), out, quality);
+    }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeBlocks(const RgbaImage& image, TextureFormat format,
+                                       const EncodeOptions& options) {
+    const std::uint32_t blocksWide = (image.width + 3) / 4;
+    const std::uint32_t blocksHigh = (image.height + 3) / 4;
+    const std::size_t blockBytes = Traits(format).blockBytes;
+    std::vector<std::uint8_t> out(LevelBytes(format, image.width, image.height));
+    std::mutex progressLock;
+    std::size_t rowsDone = 0;
+    ParallelFor(blocksHigh, options.threads, [&](std::size_t by) {
+        std::uint8_t* row = out.data() + by * blocksWide * blockBytes;
+        for (std::uint32_t bx = 0; bx < blocksWide; ++bx) {
+            const Block block = GatherBlock(image, bx, static_cast<std::uint32_t>(by));
+            EncodeBlock(block, row + bx * blockBytes, format, options.quality);
+        }
+        if (options.progress) {
+            const std::lock_guard lock(progressLock);
+            options.progress(static_cast<double>(++rowsDone) / blocksHigh);
+        }
+    });
+    return out;
+}
+
+}  // namespace decalia::texlib
