@@ -29,41 +29,45 @@ void AppendSpan(std::vector<Span>& spans, std::int32_t left, std::int32_t right)
     }
 }
 
-// The distinct edges of two lists, each already in order, so merging them is
-// linear.
-template <typename Item>
-std::vector<std::int32_t> MergedEdges(const std::vector<Item>& a, const std::vector<Item>& b,
-                                      std::int32_t Item::*low, std::int32_t Item::*high) {
-    std::vector<std::int32_t> edges;
-    edges.reserve(2 * (a.size() + b.size()));
-    for (const auto* list : {&a, &b}) {
-        for (const Item& item : *list) {
-            edges.push_back(item.*low);
-            edges.push_back(item.*high);
+// Walks the edges of two sorted lists of disjoint spans together, in order.
+class SpanWalk {
+public:
+    explicit SpanWalk(const std::vector<Span>& spans) : spans_(spans) {}
+
+    bool Inside() const { return inside_; }
+    // The next edge; past the last one, further right than any coordinate.
+    std::int64_t Edge() const {
+        if (index_ == spans_.size()) return std::numeric_limits<std::int64_t>::max();
+        return inside_ ? spans_[index_].right : spans_[index_].left;
+    }
+    void StepOver(std::int64_t x) {
+        while (Edge() == x) {
+            if (inside_) ++index_;
+            inside_ = !inside_;
         }
     }
-    std::inplace_merge(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(2 * a.size()),
-                       edges.end());
-    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
-    return edges;
-}
+
+private:
+    const std::vector<Span>& spans_;
+    std::size_t index_ = 0;
+    bool inside_ = false;
+};
 
 // Combines two sorted lists of disjoint spans.
 std::vector<Span> CombineSpans(const std::vector<Span>& a, const std::vector<Span>& b,
                                CombineOp op) {
-    const auto edges = MergedEdges(a, b, &Span::left, &Span::right);
     std::vector<Span> result;
-    std::size_t ia = 0;
-    std::size_t ib = 0;
-    for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
-        const std::int32_t x = edges[e];
-        while (ia < a.size() && a[ia].right <= x) ++ia;
-        while (ib < b.size() && b[ib].right <= x) ++ib;
-        const bool inA = ia < a.size() && a[ia].left <= x;
-        const bool inB = ib < b.size() && b[ib].left <= x;
-        if (Inside(op, inA, inB)) {
-            AppendSpan(result, x, edges[e + 1]);
+    SpanWalk walkA(a);
+    SpanWalk walkB(b);
+    std::int64_t x = std::min(walkA.Edge(), walkB.Edge());
+    while (x != std::numeric_limits<std::int64_t>::max()) {
+        walkA.StepOver(x);
+        walkB.StepOver(x);
+        const std::int64_t next = std::min(walkA.Edge(), walkB.Edge());
+        if (Inside(op, walkA.Inside(), walkB.Inside())) {
+            AppendSpan(result, static_cast<std::int32_t>(x), static_cast<std::int32_t>(next));
         }
+        x = next;
     }
     return result;
 }
@@ -78,6 +82,23 @@ const std::vector<Span>& SpansAt(const std::vector<Band>& bands, std::size_t& in
         return bands[index].spans;
     }
     return kNone;
+}
+
+// The distinct tops and bottoms of two lists of bands, each already in order,
+// so merging them is linear.
+std::vector<std::int32_t> BandEdges(const std::vector<Band>& a, const std::vector<Band>& b) {
+    std::vector<std::int32_t> edges;
+    edges.reserve(2 * (a.size() + b.size()));
+    for (const auto* list : {&a, &b}) {
+        for (const Band& band : *list) {
+            edges.push_back(band.top);
+            edges.push_back(band.bottom);
+        }
+    }
+    std::inplace_merge(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(2 * a.size()),
+                       edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    return edges;
 }
 
 Rect Normalised(Rect rect) {
@@ -117,7 +138,7 @@ std::optional<RegionShape> RegionShape::Combine(const RegionShape& a, const Regi
 
 std::optional<RegionShape> RegionShape::Combine(const RegionShape& a, const RegionShape& b,
                                                 CombineOp op, std::size_t& workLeft) {
-    const auto edges = MergedEdges(a.bands_, b.bands_, &Band::top, &Band::bottom);
+    const std::vector<std::int32_t> edges = BandEdges(a.bands_, b.bands_);
     RegionShape result;
     std::size_t ia = 0;
     std::size_t ib = 0;

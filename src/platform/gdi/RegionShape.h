@@ -42,7 +42,7 @@ enum class CombineOp { And, Or, Xor, Diff };
 
 // Far above any real window's outline.
 inline constexpr std::size_t kMaxRegionRects = std::size_t{1} << 20;
-inline constexpr std::size_t kMaxRegionWork = 16 * kMaxRegionRects;
+inline constexpr std::size_t kMaxRegionWork = 4 * kMaxRegionRects;
 
 class RegionShape {
 public:
