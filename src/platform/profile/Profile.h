@@ -2,20 +2,26 @@
 // INI ("profile") files with the observable behaviour of the Windows profile
 // functions.
 //
-// Reproduces: section and key names compared without regard to case; blanks
-// around names and values ignored; one pair of matching surrounding quotes
-// (" or ') removed from a value; the first of duplicated sections and keys
-// wins; a missing file reads as empty; integers as an optional sign and decimal
-// digits up to the first other character ("12abc" is 12; a lower-case "0x"
-// prefix reads hexadecimal), wrapping on 32-bit overflow; the buffer cut
-// (at most size - 1 characters copied, the count returned). Lines starting
-// with ';' are comments; lines without '=' and lines before the first section
-// are skipped. A present key reads as an integer even when it holds no digits
+// Reproduces: lines ending in LF, CR LF or a lone CR; section and key names
+// compared without regard to case; blanks around names and values ignored;
+// one pair of matching surrounding quotes (" or ') removed from a value; the
+// first of duplicated sections and keys wins; a missing file reads as empty;
+// integers as blanks, an optional sign and decimal digits up to the first
+// other character (a quoted " 12" and "12abc" are 12; a lower-case "0x"
+// prefix reads hexadecimal), wrapping on 32-bit overflow; a default string
+// without its trailing spaces, but never without its first character ("  "
+// gives " "); the buffer cut (at most size - 1 characters copied, the count
+// returned). A line starting with '[' is a section header when it holds a
+// ']', the name running to the last one ("[A]B]" is "A]B"); without one it is
+// an ordinary line and the section before it goes on. Lines starting with ';'
+// are comments; lines without '=' and lines before the first section are
+// skipped. A present key reads as an integer even when it holds no digits
 // (0); only a missing one gives the default.
 // On write the file is edited in place: only the key's own line changes, or one
 // "key=value" line is added after the section's last key, or "[section]" and
 // the line are appended at the end of the file; every other byte stays as it
-// was. A rewritten key keeps its spelling and its line's line end; new lines
+// was. The writer finds the lines and sections the reader finds. A rewritten
+// key keeps its spelling and its line's line end (a lone CR too); new lines
 // end in CR LF. A missing file is created. The edited text replaces the file
 // as a whole (see fs::WriteAll), so a failed write leaves it untouched; a file
 // larger than 64 MiB reads as empty and is never rewritten.

@@ -7,18 +7,20 @@ constexpr std::string_view kBlanks = " \t\r\v\f";
 
 }  // namespace
 
+// Old tools end lines in a lone CR; it ends a line as LF and CR LF do.
 std::vector<LineSpan> SplitLines(std::string_view bytes) {
     std::vector<LineSpan> lines;
     std::size_t begin = 0;
     while (begin < bytes.size()) {
-        const std::size_t newline = bytes.find('\n', begin);
-        if (newline == std::string_view::npos) {
+        const std::size_t lineEnd = bytes.find_first_of("\r\n", begin);
+        if (lineEnd == std::string_view::npos) {
             lines.push_back({begin, bytes.size(), bytes.size()});
             break;
         }
-        const bool crlf = newline > begin && bytes[newline - 1] == '\r';
-        lines.push_back({begin, crlf ? newline - 1 : newline, newline + 1});
-        begin = newline + 1;
+        const bool crlf = bytes.substr(lineEnd, 2) == "\r\n";
+        const std::size_t next = lineEnd + (crlf ? 2 : 1);
+        lines.push_back({begin, lineEnd, next});
+        begin = next;
     }
     return lines;
 }
@@ -39,9 +41,10 @@ std::string_view Unquote(std::string_view value) {
 ProfileLine ClassifyLine(std::string_view content) {
     const std::string_view line = TrimBlanks(content);
     if (line.empty() || line.front() == ';') return {};
-    if (line.front() == '[') {
-        const std::string_view inside = line.substr(1);
-        return {LineKind::Section, TrimBlanks(inside.substr(0, inside.find(']'))), {}};
+    // Without a ']' it is no header, so the section before it goes on.
+    const auto close = line.rfind(']');
+    if (line.front() == '[' && close != std::string_view::npos) {
+        return {LineKind::Section, TrimBlanks(line.substr(1, close - 1)), {}};
     }
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return {};

@@ -13,8 +13,8 @@ namespace decalia::profile {
 // never rewritten.
 constexpr std::uint64_t kMaxProfileBytes = 64ull << 20;
 
-// Byte offsets of one line: its content, then its line end (LF or CR LF,
-// absent on a last line without one).
+// Byte offsets of one line: its content, then its line end (LF, CR LF or a
+// lone CR; absent on a last line without one).
 struct LineSpan {
     std::size_t begin;
     std::size_t contentEnd;
@@ -26,8 +26,10 @@ std::vector<LineSpan> SplitLines(std::string_view bytes);
 
 enum class LineKind { Other, Section, Key };
 
-// name: the section or key name without surrounding blanks; value: the text
-// after the first '=' without surrounding blanks, quotes still on.
+// A section header is a line starting with '[' that holds a ']'; its name
+// runs to the last ']'. name: the section or key name without surrounding
+// blanks; value: the text after the first '=' without surrounding blanks,
+// quotes still on.
 struct ProfileLine {
     LineKind kind = LineKind::Other;
     std::string_view name;

@@ -1,4 +1,5 @@
 #include "platform/profile/Profile.h"
+#include "platform/profile/ProfileLines.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,10 +15,11 @@ std::uint32_t CopyCut(std::string_view value, std::span<char> buffer) {
     return static_cast<std::uint32_t>(count);
 }
 
-// An optional sign, then decimal digits or, after a lower-case "0x", hex
+// Blanks, an optional sign, then decimal digits or, after a lower-case "0x", hex
 // digits, up to the first other character; unsigned arithmetic wraps on
 // overflow as the 32-bit original does.
-std::int32_t ParseProfileInt(std::string_view text) {
+std::int32_t ParseProfileInt(std::string_view value) {
+    const std::string_view text = decalia::profile::TrimBlanks(value);
     std::size_t at = 0;
     const bool negative = at < text.size() && text[at] == '-';
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
@@ -39,6 +41,13 @@ std::int32_t ParseProfileInt(std::string_view text) {
     return static_cast<std::int32_t>(negative ? 0u - result : result);
 }
 
+// Trailing spaces go, but the first character always stays.
+std::string_view TrimDefault(std::string_view value) {
+    const auto last = value.find_last_not_of(' ');
+    return value.substr(0, last == std::string_view::npos ? std::min<std::size_t>(value.size(), 1)
+                                                          : last + 1);
+}
+
 }  // namespace
 
 std::uint32_t GetPrivateProfileStringA(std::string_view section, std::string_view key,
@@ -52,7 +61,8 @@ std::uint32_t GetPrivateProfileStringA(std::string_view section, std::string_vie
                                        std::string_view defaultValue, std::span<char> buffer,
                                        const ProfileText& text) {
     std::string value;
-    return CopyCut(text.Lookup(section, key, value) ? std::string_view(value) : defaultValue,
+    return CopyCut(text.Lookup(section, key, value) ? std::string_view(value)
+                                                    : TrimDefault(defaultValue),
                    buffer);
 }
 

@@ -59,7 +59,7 @@ std::string Edit(std::string bytes, std::string_view section, std::string_view k
         bytes.insert(after.end, (after.HasLineEnd() ? "" : std::string(kCrLf)) + newLine);
         return bytes;
     }
-    if (!bytes.empty() && bytes.back() != '\n') bytes += kCrLf;
+    if (!lines.empty() && !lines.back().HasLineEnd()) bytes += kCrLf;
     bytes += "[" + std::string(section) + "]" + std::string(kCrLf) + newLine;
     return bytes;
 }

@@ -70,6 +70,41 @@ TEST(ProfileRead, CommentsStrayLinesAndMissingNamesGiveTheDefault) {
     EXPECT_EQ(Read(ProfileText(), "General", "Title", " "), " ");
 }
 
+TEST(ProfileRead, LineEndsAndSectionHeaders) {
+    struct Case {
+        std::string_view text, section, key, expected;
+    };
+    const Case cases[] = {
+        // A lone CR ends a line, alone or among the other line ends.
+        {"[Sec]\rKey=Value\rLast=End\r", "Sec", "Key", "Value"},
+        {"[Sec]\rKey=Value\rLast=End\r", "Sec", "Last", "End"},
+        {"[a]\rk=1\r\n[b]\nk=2\r", "b", "k", "2"},
+        {"[a]\r\r\nk=1", "a", "k", "1"},
+        // A header's name runs to the last ']'.
+        {"[A]B]\rk=v", "A]B", "k", "v"},
+        {"[A]B]\rk=v", "A", "k", "<none>"},
+        // Without a ']' a line is no header: the section before it goes on.
+        {"[a]\r\n[broken\r\nafter=2", "a", "after", "2"},
+        {"[a]\r\n[broken\r\nafter=2", "broken", "after", "<none>"},
+        {"[a]\r\n[half=3\r\n", "a", "[half", "3"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Read(ProfileText(c.text), c.section, c.key), c.expected)
+            << c.text << " / " << c.section << " / " << c.key;
+    }
+}
+
+TEST(ProfileRead, ADefaultLosesTrailingSpacesButNeverItsFirstCharacter) {
+    struct Case {
+        std::string_view fallback, expected;
+    };
+    for (const Case& c :
+         {Case{"  ", " "}, Case{" ", " "}, Case{"x ", "x"}, Case{" x  ", " x"}, Case{"", ""}}) {
+        EXPECT_EQ(Read(kSample, "General", "missing", c.fallback), c.expected)
+            << "[" << c.fallback << "]";
+    }
+}
+
 TEST(ProfileRead, CutsToTheBufferAndTerminates) {
     const std::string longValue(300, 'v');
     const ProfileText text("[s]\r\nk=" + longValue + "\r\n");
@@ -97,6 +132,8 @@ TEST(ProfileRead, IntegersStopAtTheFirstOtherCharacter) {
     EXPECT_EQ(ReadInt("-5"), -5);
     EXPECT_EQ(ReadInt("+7"), 7);
     EXPECT_EQ(ReadInt("'-7'"), -7);
+    EXPECT_EQ(ReadInt("\" 12\""), 12);
+    EXPECT_EQ(ReadInt("' \t-3x'"), -3);
     EXPECT_EQ(ReadInt("0x1F"), 31);
     EXPECT_EQ(ReadInt("0x1fz"), 31);
     EXPECT_EQ(ReadInt("-0x10"), -16);

@@ -91,6 +91,34 @@ TEST_F(ProfileWrite, AValueEndingInCrLfLeavesAnEmptyLine) {
     EXPECT_EQ(GetPrivateProfileStringA("fltsim.1", "atc_id", "", buffer, file_), 4u);
 }
 
+TEST_F(ProfileWrite, FindsTheLinesAndSectionsTheReaderFinds) {
+    struct Case {
+        std::string start;
+        std::string_view section, key;
+        std::string expected;
+    };
+    const Case cases[] = {
+        // A lone CR ends a line; a rewritten line keeps it.
+        {"[Sec]\rKey=Value\rLast=End\r", "Sec", "key", "[Sec]\rKey=new\rLast=End\r"},
+        {"[Sec]\rKey=Value\rLast=End\r", "Sec", "added",
+         "[Sec]\rKey=Value\rLast=End\radded=new\r\n"},
+        {"[Sec]\rKey=Value\r", "Other", "k", "[Sec]\rKey=Value\r[Other]\r\nk=new\r\n"},
+        // A '[' line without ']' belongs to the section before it.
+        {"[a]\r\nk=1\r\n[broken\r\nlast=2\r\n[b]\r\n", "a", "added",
+         "[a]\r\nk=1\r\n[broken\r\nlast=2\r\nadded=new\r\n[b]\r\n"},
+        {"[a]\r\n[broken\r\n", "broken", "k", "[a]\r\n[broken\r\n[broken]\r\nk=new\r\n"},
+        // A header's name runs to the last ']'.
+        {"[A]B]\r\nk=1\r\n", "a]b", "k", "[A]B]\r\nk=new\r\n"},
+    };
+    for (const Case& c : cases) {
+        Start(c.start);
+        EXPECT_EQ(Write(c.section, c.key, "new"), c.expected) << c.start;
+        std::string value;
+        EXPECT_TRUE(ProfileText::FromFile(file_).Lookup(c.section, c.key, value)) << c.start;
+        EXPECT_EQ(value, "new");
+    }
+}
+
 TEST_F(ProfileWrite, WhatIsWrittenReadsBack) {
     Start(kOriginal);
     EXPECT_TRUE(WritePrivateProfileStringA("General", "performance", "slow", file_));
