@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "DemoData.h"
 #include "Skin.h"
 #include "support/Configurations.h"
 
@@ -29,6 +30,15 @@ stdfs::path Installation::AppDir() const {
 void Installation::AddConfiguration(std::string_view fileStem, std::string_view ini) const {
     WriteEncryptedConfiguration(AppDir() / "Aircraft Configurations" / (std::string(fileStem) + ".bin"),
                                 ini);
+}
+
+void Installation::AddDemoAircraft(std::string_view configurationStem) const {
+    const std::string demo = std::string(DECALIA_SOURCE_DIR) + "/demo";
+    const std::string stem(configurationStem);
+    AddConfiguration(stem, ReadFile(demo + "/configurations/" + stem + ".ini"));
+    std::string error;
+    if (!decalia::demodata::WriteDemoAircraft(demo, stem, AppFolder(), error))
+        throw std::runtime_error("cannot lay out the demo aircraft: " + error);
 }
 
 std::string Installation::ConfigurationIni(std::string_view displayName, std::string_view tail,

@@ -27,6 +27,11 @@ public:
 
     // Adds an encrypted configuration "<fileStem>.bin" holding the INI text.
     void AddConfiguration(std::string_view fileStem, std::string_view ini) const;
+    // Adds one of the demo aircraft in demo/configurations (e.g. "KW12_Kite")
+    // as the build lays it out: its encrypted configuration, its data folder,
+    // its template pair in Templates and the aircraft installed under
+    // SimObjects/Airplanes with an earlier repaint.
+    void AddDemoAircraft(std::string_view configurationStem) const;
     // A small configuration: display name, tail, manufacturer, type and
     // textureCount sheets.
     static std::string ConfigurationIni(std::string_view displayName, std::string_view tail = "",
