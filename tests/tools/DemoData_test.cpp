@@ -6,7 +6,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "ModelNames.h"
 #include "config/LoadAircraftConfig.h"
 #include "platform/gdi/BmpFile.h"
 #include "platform/profile/Profile.h"
@@ -199,17 +201,21 @@ TEST_P(DemoAircraftTest, EarlierRepaintsFilesAreWhereItsEntryLooks) {
     const std::string patched = ReadFile(models / (Value(models / "Model.cfg", "models", "normal") + ".mdl"));
     const std::string base = ReadFile(data / (Trim(c.record.BaseModelName) + ".mdl"));
     ASSERT_EQ(patched.size(), base.size());
+    std::string unpatched = patched;
     std::size_t namesChecked = 0;
     for (const config::TextureEntry& sheet : c.record.Textures) {
         const std::size_t length = Trim(sheet.BaseTextureName).size() + 4;
         for (const std::int32_t offset : sheet.MdlOffsets) {
-            const std::string name = patched.substr(static_cast<std::size_t>(offset) - 1, length);
-            EXPECT_NE(name, base.substr(static_cast<std::size_t>(offset) - 1, length));
+            const auto at = static_cast<std::size_t>(offset) - 1;
+            const std::string name = patched.substr(at, length);
+            EXPECT_NE(name, base.substr(at, length));
             EXPECT_TRUE(stdfs::exists(live / "Texture" / name)) << name;
+            unpatched.replace(at, length, base.substr(at, length));
             ++namesChecked;
         }
     }
     EXPECT_GT(namesChecked, 0u);
+    EXPECT_TRUE(unpatched == base) << "the patched model differs outside its names";
 }
 
 TEST_P(DemoAircraftTest, ExtraTexturesLieWhereTheProgramCopiesThemFrom) {
@@ -220,6 +226,41 @@ TEST_P(DemoAircraftTest, ExtraTexturesLieWhereTheProgramCopiesThemFrom) {
     ASSERT_FALSE(extra.ExtraTexture.empty());
     for (const std::string& name : extra.ExtraTexture)
         EXPECT_EQ(Load(source / Trim(name)).bitsPerPixel, 24) << name;
+}
+
+TEST(DemoData, LayingOutAgainGivesTheSameFiles) {
+    TempDir dir;
+    const std::string app = dir / "sim/Kestrelworks Software/Decalia";
+    std::string error;
+    ASSERT_TRUE(WriteDemoAircraft(kDemoFolder, "KW12_Kite", app, error)) << error;
+    std::map<stdfs::path, std::string> first;
+    for (const auto& entry : stdfs::recursive_directory_iterator(dir.Path()))
+        if (entry.is_regular_file()) first[entry.path()] = ReadFile(entry.path());
+    ASSERT_TRUE(WriteDemoAircraft(kDemoFolder, "KW12_Kite", app, error)) << error;
+    std::size_t files = 0;
+    for (const auto& entry : stdfs::recursive_directory_iterator(dir.Path())) {
+        if (!entry.is_regular_file()) continue;
+        ++files;
+        EXPECT_TRUE(ReadFile(entry.path()) == first[entry.path()]) << entry.path();
+    }
+    EXPECT_EQ(files, first.size());
+}
+
+TEST(DemoData, MaskedNamesPutTheIdentifierAtTheStar) {
+    struct Case {
+        const char *base, *mask, *identifier;
+        std::optional<std::string> expected;
+    };
+    const Case cases[] = {
+        {"tex_XXX_body", "tex_*", "ABC", "tex_ABC_body"},
+        {"  tex_XXX_body ", " tex_* ", "ABC", "tex_ABC_body"},
+        {"KW12_XXXX", "KW12_*", "BLUE", "KW12_BLUE"},
+        {"tex_XXX_body", "*", "ABC", "ABC_XXX_body"},
+        {"tex_XXX", "tex_*", "ABCD", std::nullopt},
+        {"tex_XXX_body", "tex_", "ABC", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MaskedName(c.base, c.mask, c.identifier), c.expected) << c.base << " " << c.mask;
 }
 
 // A configuration the program could not rename safely is refused before
