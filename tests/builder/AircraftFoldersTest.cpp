@@ -1,0 +1,77 @@
+#include "builder/AircraftFolders.h"
+
+#include "BuilderFixture.h"
+#include "builder/BuildFailure.h"
+#include "support/TempDir.h"
+
+namespace decalia::buildertest {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+struct LayoutCase {
+    const char* stem;
+    std::vector<std::string> created;
+    std::vector<std::string> notCreated;
+};
+
+TEST_F(BuilderTest, EachLayoutGetsItsOwnFolders) {
+    const LayoutCase cases[] = {
+        {kShared, {"Texture", "Model.abc"}, {"Texture.abc"}},
+        {kOwn, {"Texture.abc"}, {"Texture", "Model.abc"}},
+    };
+    for (const LayoutCase& c : cases) {
+        Choose(c.stem);
+        stdfs::remove_all(AircraftDir(c.stem));
+        CreateAircraftFolders(app);
+        EXPECT_EQ(app.frm_Main.lbl_Status.Caption(), "Creating Aircraft Directories");
+        for (const auto& name : c.created) EXPECT_TRUE(stdfs::is_directory(AircraftDir(c.stem) / name)) << name;
+        for (const auto& name : c.notCreated) EXPECT_FALSE(stdfs::exists(AircraftDir(c.stem) / name)) << name;
+    }
+}
+
+TEST_F(BuilderTest, ASecondRunKeepsTheFoldersAndWhatIsInThem) {
+    Choose(kShared);
+    Put(AircraftDir(kShared) / "MODEL.ABC" / "keep.txt");
+    CreateAircraftFolders(app);
+    CreateAircraftFolders(app);
+    // "Model.abc" and "MODEL.ABC" name one folder, as on Windows.
+    EXPECT_EQ(Listing(AircraftDir(kShared) / "MODEL.ABC"), std::vector<std::string>{"keep.txt"});
+    EXPECT_FALSE(stdfs::exists(AircraftDir(kShared) / "Model.abc"));
+}
+
+TEST_F(BuilderTest, AFolderThatCannotBeMadeStopsTheBuild) {
+    Choose(kShared);
+    Put(AircraftDir(kShared) / "Model.abc", "a file in the folder's place");
+    try {
+        CreateAircraftFolders(app);
+        FAIL() << "no failure";
+    } catch (const BuildFailure& failure) {
+        EXPECT_EQ(failure.stage, "creating the aircraft folders");
+        EXPECT_NE(failure.cause.find("Model.abc"), std::string::npos) << failure.cause;
+    }
+    stdfs::rename(install.Root() / "SimObjects", install.Root() / "Elsewhere");
+    EXPECT_THROW(CreateAircraftFolders(app), BuildFailure);
+}
+
+TEST_F(BuilderTest, FlightModelIsCopiedUnderTheRepaintsName) {
+    Choose(kShared);
+    CopyAirFile(app);
+    EXPECT_EQ(testsupport::ReadFile(AircraftDir(kShared) / "k1_ABC.air"), "K1 flight model");
+    testsupport::WriteFile(DataDir(kShared) / "k1_XXX.air", "newer flight model");
+    CopyAirFile(app);
+    EXPECT_EQ(testsupport::ReadFile(AircraftDir(kShared) / "k1_ABC.air"), "newer flight model");
+
+    stdfs::remove(DataDir(kShared) / "k1_XXX.air");
+    try {
+        CopyAirFile(app);
+        FAIL() << "no failure";
+    } catch (const BuildFailure& failure) {
+        EXPECT_EQ(failure.stage, "copying the flight model file");
+        EXPECT_NE(failure.cause.find("k1_XXX.air"), std::string::npos) << failure.cause;
+        EXPECT_NE(failure.cause.find("missing"), std::string::npos) << failure.cause;
+    }
+}
+
+}  // namespace
+}  // namespace decalia::buildertest

@@ -1,0 +1,70 @@
+#include "builder/ModelTextures.h"
+
+#include "BuilderFixture.h"
+#include "builder/AircraftFolders.h"
+#include "builder/BuildFailure.h"
+#include "support/TempDir.h"
+
+namespace decalia::buildertest {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+TEST_F(BuilderTest, ModelCopyCarriesTheRepaintsTextureNamesAtTheOneBasedOffsets) {
+    Choose(kShared);
+    CreateAircraftFolders(app);
+    RenameModelTextures(app);
+    EXPECT_EQ(app.frm_Main.lbl_Status.Caption(), "Renaming Textures in MDL");
+
+    std::string expected = BaseModelBytes();
+    expected.replace(1024, 16, "tex_ABC_body.bmp");
+    expected.replace(2048, 16, "tex_ABC_body.bmp");
+    expected.replace(3000, 16, "tex_ABC_wing.bmp");
+    const std::string copy = testsupport::ReadFile(AircraftDir(kShared) / "Model.abc" / "k1_ABC.mdl");
+    ASSERT_EQ(copy.size(), expected.size());
+    for (std::size_t i = 0; i < copy.size(); ++i) ASSERT_EQ(copy[i], expected[i]) << "byte " << i;
+    EXPECT_EQ(testsupport::ReadFile(DataDir(kShared) / "k1_XXX.mdl"), BaseModelBytes());
+}
+
+TEST_F(BuilderTest, ModelCfgNamesTheCopyOnceAfterASecondBuild) {
+    Choose(kShared);
+    CreateAircraftFolders(app);
+    RenameModelTextures(app);
+    RenameModelTextures(app);
+    EXPECT_EQ(testsupport::ReadFile(AircraftDir(kShared) / "Model.abc" / "Model.cfg"),
+              "[models]\r\nnormal=k1_ABC\r\n");
+}
+
+TEST_F(BuilderTest, ASheetWithoutOffsetsWritesNothing) {
+    Choose(kShared);
+    app.configuration.Textures[0].MdlOffsets.clear();
+    app.configuration.Textures[1].MdlOffsets.clear();
+    CreateAircraftFolders(app);
+    RenameModelTextures(app);
+    EXPECT_EQ(testsupport::ReadFile(AircraftDir(kShared) / "Model.abc" / "k1_ABC.mdl"), BaseModelBytes());
+}
+
+TEST_F(BuilderTest, OwnTextureFolderLayoutLeavesTheModelAlone) {
+    Choose(kOwn);
+    CreateAircraftFolders(app);
+    app.frm_Main.lbl_Status.SetCaption("before");
+    RenameModelTextures(app);
+    EXPECT_EQ(app.frm_Main.lbl_Status.Caption(), "before");
+    EXPECT_EQ(Listing(AircraftDir(kOwn)), (std::vector<std::string>{"Aircraft.cfg", "Texture.abc"}));
+}
+
+TEST_F(BuilderTest, AMissingBaseModelStopsTheBuild) {
+    Choose(kShared);
+    CreateAircraftFolders(app);
+    stdfs::remove(DataDir(kShared) / "k1_XXX.mdl");
+    try {
+        RenameModelTextures(app);
+        FAIL() << "no failure";
+    } catch (const BuildFailure& failure) {
+        EXPECT_EQ(failure.stage, "copying the model file");
+        EXPECT_NE(failure.cause.find("k1_XXX.mdl"), std::string::npos) << failure.cause;
+    }
+}
+
+}  // namespace
+}  // namespace decalia::buildertest
