@@ -2,9 +2,14 @@
 // folder it is installed in, prints what its windows show, and shuts it down
 // through the main window's close path. A smoke run of the whole core with no
 // GUI toolkit linked.
+//
+//   decalia-headless
+//   decalia-headless --preview AIRCRAFT TEMPLATE.bmp [SAVE_FOLDER]
 #include <filesystem>
 #include <iostream>
+#include <string>
 
+#include "PreviewText.h"
 #include "WindowText.h"
 #include "app/Mod_Main.h"
 #include "appstate/Application.h"
@@ -12,25 +17,55 @@
 #include "platform/text/Text.h"
 #include "platform/win/DesktopPort.h"
 
-int main() {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: decalia-headless [--preview AIRCRAFT TEMPLATE.bmp [SAVE_FOLDER]]\n";
+
+void PrintMessageBoxes(const decalia::desktop::HeadlessDesktop& desktop) {
+    for (const auto& box : desktop.MessageBoxes())
+        std::cout << "[" << decalia::text::Cp1252ToUtf8(box.caption) << "] "
+                  << decalia::text::Cp1252ToUtf8(box.text) << '\n';
+}
+
+// The program's own folder, as the program names paths.
+std::string ProgramFolder() {
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
+    return error ? std::string() : decalia::text::Utf8ToCp1252(exe.parent_path().string());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool preview = argc >= 4 && argc <= 5 && std::string(argv[1]) == "--preview";
+    if (argc != 1 && !preview) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string appFolder = ProgramFolder();
+    if (appFolder.empty()) {
         std::cerr << "decalia-headless: cannot find its own folder\n";
         return 1;
     }
-    const std::string appFolder = decalia::text::Utf8ToCp1252(exe.parent_path().string());
     decalia::desktop::HeadlessDesktop desktop;
     decalia::Application app(desktop, appFolder);
+    int status = 0;
     try {
         decalia::Main(app);
-        decalia::tools::PrintMainWindow(app, std::cout);
+        if (!preview) {
+            decalia::tools::PrintMainWindow(app, std::cout);
+        } else if (!decalia::tools::PrintPreviews(
+                       app, decalia::text::Utf8ToCp1252(argv[2]),
+                       decalia::text::Utf8ToCp1252(argv[3]), argc == 5 ? argv[4] : "", std::cout)) {
+            std::cerr << "decalia-headless: no aircraft named \"" << argv[2] << "\" is installed\n";
+            status = 1;
+        }
+        PrintMessageBoxes(desktop);
         decalia::ShutdownApplication(app);
     } catch (const win::ProcessEnded& ended) {
-        for (const auto& box : desktop.MessageBoxes())
-            std::cout << "[" << decalia::text::Cp1252ToUtf8(box.caption) << "] "
-                      << decalia::text::Cp1252ToUtf8(box.text) << '\n';
-        return static_cast<int>(ended.exitCode);
+        PrintMessageBoxes(desktop);
+        return status != 0 ? status : static_cast<int>(ended.exitCode);
     }
-    return 0;
+    return status;
 }
