@@ -5,7 +5,7 @@ namespace decalia::texlib {
 const char* Describe(TexError error) {
     switch (error) {
         case TexError::None: return "success";
-        case TexError::BadArgument: return "missing path or unknown format code";
+        case TexError::BadArgument: return "missing path, unknown format code, or an input given as the output";
         case TexError::ColourMissing: return "the colour bitmap cannot be read";
         case TexError::ColourNotBitmap: return "the colour file is not a valid bitmap";
         case TexError::ColourWrongDepth: return "the colour bitmap is not 24 or 32 bits per pixel";

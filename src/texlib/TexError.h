@@ -7,7 +7,7 @@ namespace decalia::texlib {
 // Results of the two C entry points; the numbers are part of their interface.
 enum class TexError : std::int32_t {
     None = 0,
-    BadArgument = 1,       // null path, unknown format code or conversion code
+    BadArgument = 1,       // null path, unknown code, or the output path names an input
     ColourMissing = 2,     // colour (or source) bitmap cannot be read
     ColourNotBitmap = 3,   // not a bitmap, truncated, or lying about its sizes
     ColourWrongDepth = 4,  // neither 24 nor 32 bits per pixel

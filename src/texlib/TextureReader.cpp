@@ -73,7 +73,8 @@ std::string CheckLayout(std::span<const std::uint8_t> file, Layout& layout) {
     if (GetU32(file, 34) != level0 || GetU32(file, 66) != level0 || GetU32(file, 70) != total) {
         return "level sizes in the headers do not match the format and size";
     }
-    if (GetU32(file, 10) != kPixelDataOffset || file.size() - kPixelDataOffset != total) {
+    if (GetU32(file, 10) != kPixelDataOffset || GetU32(file, 2) != file.size() ||
+        file.size() - kPixelDataOffset != total) {
         return "file length " + std::to_string(file.size()) + " does not match its " +
                std::to_string(kPixelDataOffset + total) + " bytes of headers and levels";
     }

@@ -1,5 +1,7 @@
 #include "texlib/TextureWriter.h"
 
+#include <initializer_list>
+
 #include "texlib/AtomicFile.h"
 #include "texlib/BitmapFile.h"
 #include "texlib/MipChain.h"
@@ -37,6 +39,25 @@ SheetLoad LoadSheet(const std::filesystem::path& path, Sheet sheet) {
     return {std::move(plain.image), TexError::None};
 }
 
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
+
+// Removing the old output first must never remove an input given as the output.
+TexError PrepareOutput(const std::filesystem::path& output,
+                       std::initializer_list<const std::filesystem::path*> inputs) {
+    if (output.empty()) {
+        return TexError::BadArgument;
+    }
+    for (const std::filesystem::path* input : inputs) {
+        if (SameFile(output, *input)) {
+            return TexError::BadArgument;
+        }
+    }
+    return RemoveOldOutput(output) ? TexError::None : TexError::WriteFailed;
+}
+
 TexError WriteTexture(const RgbaImage& image, TextureFormat format, MipChain mips,
                       const EncodeOptions& options, const std::filesystem::path& output) {
     const std::vector<std::uint8_t> file = EncodeTexture(image, format, mips, options);
@@ -72,8 +93,9 @@ std::vector<std::uint8_t> EncodeTexture(const RgbaImage& image, TextureFormat fo
 }
 
 TexError CompressBitmap(const CompressRequest& request, const EncodeOptions& options) {
-    if (request.output.empty() || !RemoveOldOutput(request.output)) {
-        return request.output.empty() ? TexError::BadArgument : TexError::WriteFailed;
+    if (const TexError error = PrepareOutput(request.output, {&request.colour, &request.alpha});
+        error != TexError::None) {
+        return error;
     }
     const auto format = FormatForCompressCode(request.formatCode, request.keepDxt1Alpha);
     if (!format || request.colour.empty() || request.alpha.empty()) {
@@ -98,8 +120,8 @@ TexError CompressBitmap(const CompressRequest& request, const EncodeOptions& opt
 }
 
 TexError ConvertBitmap(const ConvertRequest& request, const EncodeOptions& options) {
-    if (request.output.empty() || !RemoveOldOutput(request.output)) {
-        return request.output.empty() ? TexError::BadArgument : TexError::WriteFailed;
+    if (const TexError error = PrepareOutput(request.output, {&request.source}); error != TexError::None) {
+        return error;
     }
     const auto format = FormatForConvertCode(request.code);
     if (!format || request.source.empty()) {

@@ -1,7 +1,8 @@
 #pragma once
 // The work behind the two C entry points, with explicit options instead of
 // the environment. Each call first removes a file left at the output path, so
-// a failure never leaves an older texture that could pass for the new one.
+// a failure never leaves an older texture that could pass for the new one; an
+// output path that names one of the inputs is refused and nothing is removed.
 
 #include <cstdint>
 #include <filesystem>

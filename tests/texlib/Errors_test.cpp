@@ -112,6 +112,16 @@ TEST(Errors, AFolderAtTheOutputPathIsLeftAlone) {
     EXPECT_TRUE(std::filesystem::is_directory(inputs.output));
 }
 
+TEST(Errors, AnInputGivenAsTheOutputIsRefusedAndKept) {
+    Inputs inputs;
+    const std::string colour = ReadFile(inputs.colour);
+    inputs.output = inputs.colour;
+    EXPECT_EQ(inputs.Call(), static_cast<std::int32_t>(TexError::BadArgument));
+    inputs.convertCode = "4";
+    EXPECT_EQ(inputs.Call(), static_cast<std::int32_t>(TexError::BadArgument));
+    EXPECT_EQ(ReadFile(inputs.colour), colour);
+}
+
 TEST(Errors, NullPathsAreRefused) {
     Inputs inputs;
     EXPECT_EQ(BMPScompressBMP(nullptr, inputs.alpha.c_str(), 10, -1, 0, inputs.output.c_str()),

@@ -70,6 +70,7 @@ const Corruption kCorruptions[] = {
     {"pixel offset lies", [](Bytes& b) { Put32(b, 10, 54); }},
     {"image size lies", [](Bytes& b) { Put32(b, 34, 1); }},
     {"FS70 length lies", [](Bytes& b) { Put32(b, 58, 24); }},
+    {"file size field lies", [](Bytes& b) { Put32(b, 2, 74); }},
     {"compression changed", [](Bytes& b) { b[30] = 'X'; }},
     {"not a bitmap", [](Bytes& b) { b[0] = 'P'; }},
 };
