@@ -71,6 +71,10 @@ std::string BaseModelBytes() {
 BuilderTest::BuilderTest() {
     install.AddConfiguration(kShared, SharedIni());
     install.AddConfiguration(kOwn, OwnIni());
+    LayOutAircraft();
+}
+
+void BuilderTest::LayOutAircraft() {
     testsupport::WriteFile(DataDir(kShared) / "Aircraft.cfg", ProgramCopy("Kestrel K1 Factory", "k1panel"));
     testsupport::WriteFile(DataDir(kShared) / "k1_XXX.mdl", BaseModelBytes());
     testsupport::WriteFile(DataDir(kShared) / "k1_XXX.air", "K1 flight model");

@@ -40,6 +40,8 @@ protected:
     testsupport::Installation install;
     Application app{desktop, install.AppFolder()};
 
+    // (Re)writes both aircraft's data folders and live Aircraft.cfg files.
+    void LayOutAircraft();
     // Reads the aircraft's configuration as choosing it does, and fills the
     // rest of the job as the steps would: variation Blue, folder extension
     // abc, tail n123ab, callsign KESTREL, a template loaded.
