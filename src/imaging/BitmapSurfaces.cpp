@@ -71,10 +71,7 @@ bool LoadSurface(Application& app, BitmapSurface& surface, std::string_view path
 
 bool CreateSurface(Application& app, BitmapSurface& surface, int bitCount, int width, int height) {
     ResetFormat(surface, bitCount, width, height);
-    const std::size_t bytes = gdi::CheckedDibBytes(width, height, bitCount);
-    if (bytes == 0) return false;
-    // Rows keep their 4-byte padding, so any width makes a valid file.
-    surface.pixels.assign(bytes, 0);
+    if (gdi::CheckedDibBytes(width, height, bitCount) == 0) return false;
     if (!CreateDc(app, surface)) return false;
     std::uint8_t* bits = nullptr;
     surface.bitmap = win::CreateDIBSection(surface.dc, surface.info, win::DIB_RGB_COLORS, &bits);
@@ -94,7 +91,14 @@ void ReleaseSurface(BitmapSurface& surface) {
     if (surface.bitmapSelected) win::DeleteObject(surface.bitmap);
 }
 
+void SizePixelBuffer(BitmapSurface& surface) {
+    const win::BITMAPINFOHEADER& header = surface.info.bmiHeader;
+    // Rows keep their 4-byte padding, so any width makes a valid file.
+    surface.pixels.resize(gdi::CheckedDibBytes(header.biWidth, header.biHeight, header.biBitCount));
+}
+
 bool ReadSurfacePixels(BitmapSurface& surface) {
+    SizePixelBuffer(surface);
     const win::BITMAPINFOHEADER& header = surface.info.bmiHeader;
     const auto height = static_cast<unsigned>(header.biHeight < 0 ? 0 : header.biHeight);
     return win::GetDIBits(surface.dc, surface.bitmap, 0, height, surface.pixels, surface.info,

@@ -22,6 +22,9 @@ bool StretchSurface(BitmapSurface& to, BitmapSurface& from, int destX, int destY
 // Deletes what the surface's flags say exists; the flags stay as they are.
 void ReleaseSurface(BitmapSurface& surface);
 
+// Sizes the pixel buffer for the surface's format; it is only needed for
+// saving, so it is not made with the surface.
+void SizePixelBuffer(BitmapSurface& surface);
 // Reads the surface's rows into its pixel buffer (and, at 8 bits, its colour
 // table into the format record); false when nothing could be read.
 bool ReadSurfacePixels(BitmapSurface& surface);

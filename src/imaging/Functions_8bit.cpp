@@ -9,6 +9,7 @@ namespace decalia {
 namespace {
 
 void MakeOpaque(BitmapSurface& sheet) {
+    SizePixelBuffer(sheet);
     std::fill(sheet.pixels.begin(), sheet.pixels.end(), std::uint8_t{255});
     for (std::size_t i = 0; i < sheet.info.bmiColors.size(); ++i) {
         const auto level = static_cast<std::uint8_t>(i);

@@ -103,10 +103,14 @@ void Canvas::OnGeometryStored() {
 }
 
 void Canvas::Redraw() {
-    if (autoRedraw_) {
-        surface_.Fill(BackColor());
-        surface_.Draw(picture_);
+    if (!autoRedraw_) {
+        return;
     }
+    // A picture that covers the whole drawing leaves no background to show.
+    if (!picture_ || picture_.Width() < surface_.Width() || picture_.Height() < surface_.Height()) {
+        surface_.Fill(BackColor());
+    }
+    surface_.Draw(picture_);
 }
 
 forms::Picture Canvas::Image() const { return autoRedraw_ ? surface_.Snapshot() : picture_; }

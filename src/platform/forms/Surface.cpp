@@ -63,17 +63,17 @@ void Surface::Release() {
 }
 
 void Surface::Fill(win::COLORREF color) {
-    if (bits_ == nullptr) {
+    if (bits_ == nullptr || height_ <= 0) {
         return;
     }
     const auto stride = static_cast<std::size_t>(gdi::DibStride(width_, 24));
-    for (int y = 0; y < height_; ++y) {
-        std::uint8_t* row = bits_ + static_cast<std::size_t>(y) * stride;
-        for (int x = 0; x < width_; ++x) {
-            row[3 * x] = win::GetBValue(color);
-            row[3 * x + 1] = win::GetGValue(color);
-            row[3 * x + 2] = win::GetRValue(color);
-        }
+    for (int x = 0; x < width_; ++x) {
+        bits_[3 * x] = win::GetBValue(color);
+        bits_[3 * x + 1] = win::GetGValue(color);
+        bits_[3 * x + 2] = win::GetRValue(color);
+    }
+    for (int y = 1; y < height_; ++y) {
+        std::memcpy(bits_ + static_cast<std::size_t>(y) * stride, bits_, stride);
     }
 }
 
