@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "BuilderFixture.h"
-#include "builder/BuildFailure.h"
 #include "support/TempDir.h"
 
 namespace decalia::buildertest {
@@ -57,13 +56,9 @@ TEST_F(FailureTest, AFailingStageLeavesAircraftCfgAsItWasAndNoTemporaryFile) {
         Put(AircraftDir(kShared) / "Model.abc" / "k1_ABC.mdl", "earlier build");
         Choose(kShared);
         c.breakIt();
-        try {
-            WriteAircraftCfg(app);
-            ADD_FAILURE() << "no failure";
-        } catch (const BuildFailure& failure) {
-            EXPECT_EQ(failure.stage, c.stage);
-            EXPECT_FALSE(failure.cause.empty());
-        }
+        const BuildFailure failure = FailureOf([this] { WriteAircraftCfg(app); });
+        EXPECT_EQ(failure.stage, c.stage);
+        EXPECT_FALSE(failure.cause.empty());
         EXPECT_EQ(ReadLiveCfg(kShared), live);
         for (const std::string& name : Listing(AircraftDir(kShared))) {
             const bool temporary = name.front() == '.' || (name.find("ircraft") != std::string::npos &&
@@ -78,13 +73,9 @@ TEST_F(FailureTest, AnAircraftCfgThatCannotBeReplacedStaysWhatItIs) {
     stdfs::remove(LiveCfg(kShared));
     Put(LiveCfg(kShared) / "keep", "a folder in the file's place");
     Choose(kShared);
-    try {
-        WriteAircraftCfg(app);
-        ADD_FAILURE() << "no failure";
-    } catch (const BuildFailure& failure) {
-        EXPECT_EQ(failure.stage, "writing Aircraft.cfg");
-        EXPECT_NE(failure.cause.find("Aircraft.cfg"), std::string::npos);
-    }
+    const BuildFailure failure = FailureOf([this] { WriteAircraftCfg(app); });
+    EXPECT_EQ(failure.stage, "writing Aircraft.cfg");
+    EXPECT_NE(failure.cause.find("Aircraft.cfg"), std::string::npos);
     EXPECT_EQ(Listing(LiveCfg(kShared)), std::vector<std::string>{"keep"});
     EXPECT_EQ(Listing(AircraftDir(kShared)), (std::vector<std::string>{"Aircraft.cfg", "Texture"}));
 }

@@ -1,7 +1,6 @@
 #include "builder/AircraftFolders.h"
 
 #include "BuilderFixture.h"
-#include "builder/BuildFailure.h"
 #include "support/TempDir.h"
 
 namespace decalia::buildertest {
@@ -43,13 +42,9 @@ TEST_F(BuilderTest, ASecondRunKeepsTheFoldersAndWhatIsInThem) {
 TEST_F(BuilderTest, AFolderThatCannotBeMadeStopsTheBuild) {
     Choose(kShared);
     Put(AircraftDir(kShared) / "Model.abc", "a file in the folder's place");
-    try {
-        CreateAircraftFolders(app);
-        FAIL() << "no failure";
-    } catch (const BuildFailure& failure) {
-        EXPECT_EQ(failure.stage, "creating the aircraft folders");
-        EXPECT_NE(failure.cause.find("Model.abc"), std::string::npos) << failure.cause;
-    }
+    const BuildFailure failure = FailureOf([this] { CreateAircraftFolders(app); });
+    EXPECT_EQ(failure.stage, "creating the aircraft folders");
+    EXPECT_NE(failure.cause.find("Model.abc"), std::string::npos) << failure.cause;
     stdfs::rename(install.Root() / "SimObjects", install.Root() / "Elsewhere");
     EXPECT_THROW(CreateAircraftFolders(app), BuildFailure);
 }
@@ -63,14 +58,10 @@ TEST_F(BuilderTest, FlightModelIsCopiedUnderTheRepaintsName) {
     EXPECT_EQ(testsupport::ReadFile(AircraftDir(kShared) / "k1_ABC.air"), "newer flight model");
 
     stdfs::remove(DataDir(kShared) / "k1_XXX.air");
-    try {
-        CopyAirFile(app);
-        FAIL() << "no failure";
-    } catch (const BuildFailure& failure) {
-        EXPECT_EQ(failure.stage, "copying the flight model file");
-        EXPECT_NE(failure.cause.find("k1_XXX.air"), std::string::npos) << failure.cause;
-        EXPECT_NE(failure.cause.find("missing"), std::string::npos) << failure.cause;
-    }
+    const BuildFailure failure = FailureOf([this] { CopyAirFile(app); });
+    EXPECT_EQ(failure.stage, "copying the flight model file");
+    EXPECT_NE(failure.cause.find("k1_XXX.air"), std::string::npos) << failure.cause;
+    EXPECT_NE(failure.cause.find("missing"), std::string::npos) << failure.cause;
 }
 
 }  // namespace

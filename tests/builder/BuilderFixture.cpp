@@ -62,6 +62,16 @@ std::string FltsimSection(int index, const std::string& title, const std::string
            "atc_id_color=0xffffffff\r\ndescription=Entry " + std::to_string(index) + "\r\n\r\n";
 }
 
+BuildFailure FailureOf(const std::function<void()>& stage) {
+    try {
+        stage();
+    } catch (const BuildFailure& failure) {
+        return failure;
+    }
+    ADD_FAILURE() << "the stage did not fail";
+    return BuildFailure("", "");
+}
+
 std::string BaseModelBytes() {
     std::string bytes(4096, '\0');
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 % 251);

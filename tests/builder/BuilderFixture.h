@@ -13,10 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "appstate/Application.h"
+#include "builder/BuildFailure.h"
 #include "platform/desktop/HeadlessDesktop.h"
 #include "support/Installation.h"
 
@@ -31,6 +33,10 @@ std::string FltsimSection(int index, const std::string& title, const std::string
 
 // The base model's bytes: 4096 bytes of a pattern with no texture name in it.
 std::string BaseModelBytes();
+
+// Runs a stage that must stop the build and returns why it stopped; a stage
+// that ends normally fails the test.
+BuildFailure FailureOf(const std::function<void()>& stage);
 
 class BuilderTest : public ::testing::Test {
 protected:

@@ -2,7 +2,6 @@
 
 #include "BuilderFixture.h"
 #include "builder/AircraftFolders.h"
-#include "builder/BuildFailure.h"
 #include "support/TempDir.h"
 
 namespace decalia::buildertest {
@@ -57,13 +56,9 @@ TEST_F(BuilderTest, AMissingBaseModelStopsTheBuild) {
     Choose(kShared);
     CreateAircraftFolders(app);
     stdfs::remove(DataDir(kShared) / "k1_XXX.mdl");
-    try {
-        RenameModelTextures(app);
-        FAIL() << "no failure";
-    } catch (const BuildFailure& failure) {
-        EXPECT_EQ(failure.stage, "copying the model file");
-        EXPECT_NE(failure.cause.find("k1_XXX.mdl"), std::string::npos) << failure.cause;
-    }
+    const BuildFailure failure = FailureOf([this] { RenameModelTextures(app); });
+    EXPECT_EQ(failure.stage, "copying the model file");
+    EXPECT_NE(failure.cause.find("k1_XXX.mdl"), std::string::npos) << failure.cause;
 }
 
 }  // namespace
