@@ -6,9 +6,7 @@
 #include <array>
 #include <map>
 #include <memory>
-#include <optional>
 
-#include "ModelNames.h"
 #include "config/LoadAircraftConfig.h"
 #include "platform/gdi/BmpFile.h"
 #include "platform/profile/Profile.h"
@@ -244,23 +242,6 @@ TEST(DemoData, LayingOutAgainGivesTheSameFiles) {
         EXPECT_TRUE(ReadFile(entry.path()) == first[entry.path()]) << entry.path();
     }
     EXPECT_EQ(files, first.size());
-}
-
-TEST(DemoData, MaskedNamesPutTheIdentifierAtTheStar) {
-    struct Case {
-        const char *base, *mask, *identifier;
-        std::optional<std::string> expected;
-    };
-    const Case cases[] = {
-        {"tex_XXX_body", "tex_*", "ABC", "tex_ABC_body"},
-        {"  tex_XXX_body ", " tex_* ", "ABC", "tex_ABC_body"},
-        {"KW12_XXXX", "KW12_*", "BLUE", "KW12_BLUE"},
-        {"tex_XXX_body", "*", "ABC", "ABC_XXX_body"},
-        {"tex_XXX", "tex_*", "ABCD", std::nullopt},
-        {"tex_XXX_body", "tex_", "ABC", std::nullopt},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(MaskedName(c.base, c.mask, c.identifier), c.expected) << c.base << " " << c.mask;
 }
 
 // A configuration the program could not rename safely is refused before

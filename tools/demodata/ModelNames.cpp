@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "builder/ReplaceMask.h"
 #include "platform/text/Text.h"
 
 namespace decalia::demodata {
@@ -39,10 +40,7 @@ void CheckOverlaps(std::vector<NameSlot> slots, std::vector<std::string>& proble
 
 std::optional<std::string> MaskedName(std::string_view baseName, std::string_view mask,
                                       std::string_view identifier) {
-    const std::string base = Trim(baseName);
-    const std::size_t star = Trim(mask).find('*');
-    if (star == std::string::npos || star + identifier.size() > base.size()) return std::nullopt;
-    return base.substr(0, star) + std::string(identifier) + base.substr(star + identifier.size());
+    return ApplyReplaceMask(baseName, mask, identifier, static_cast<int>(identifier.size()));
 }
 
 std::vector<NameSlot> OffsetSlots(const config::AircraftConfiguration& record,

@@ -18,9 +18,7 @@ struct NameSlot {
     std::string name;
 };
 
-// The repaint naming rule: the identifier replaces as many characters of the
-// base name as it has, starting at the position of the mask's first '*'.
-// nullopt when the mask has no '*' or the base name ends before the identifier.
+// The program's naming rule with an identifier of its own length.
 std::optional<std::string> MaskedName(std::string_view baseName, std::string_view mask,
                                       std::string_view identifier);
 
