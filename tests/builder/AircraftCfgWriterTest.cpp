@@ -25,33 +25,25 @@ protected:
     }
 };
 
+// A blank title ends the list: later sections are not carried over.
 TEST_F(WriterTest, NewEntryFollowsTheKeptOnesAndTheOldFileIsBackedUp) {
-    const std::string live = FltsimSection(0, "Kestrel K1 Factory", "", "") +
-                             FltsimSection(1, "Kestrel K1 Red", "RED", "") +
-                             FltsimSection(2, "Kestrel K1 Green", "GRN", "") +
-                             FltsimSection(3, "Kestrel K1 Gold", "GLD", "");
-    WriteLiveCfg(kShared, live);
-    Choose(kShared);
-    WriteAircraftCfg(app);
-    EXPECT_EQ(app.frm_Main.lbl_Status.Caption(), "Writing Aircraft Configuration File");
-    EXPECT_EQ(Titles(kShared), (std::vector<std::string>{"Kestrel K1 Factory", "Kestrel K1 Red",
-                                                         "Kestrel K1 Green", "Kestrel K1 Gold",
-                                                         "Kestrel K1 Blue"}));
-    EXPECT_EQ(Value(kShared, 3, "model"), "GLD");
-    EXPECT_EQ(testsupport::ReadFile(AircraftDir(kShared) / "Aircraft.bak"), live);
-    // Other sections come from the program's copy.
-    EXPECT_EQ(config::ReadProfileString("GENERAL", "atc_type", LiveCfg(kShared).string()), "KESTREL");
-}
-
-TEST_F(WriterTest, AnEntryWithoutTitleEndsTheList) {
-    WriteLiveCfg(kShared, FltsimSection(0, "Kestrel K1 Factory", "", "") +
-                              FltsimSection(1, "Kestrel K1 Red", "RED", "") +
-                              FltsimSection(2, "", "GRN", "") + FltsimSection(3, "Kestrel K1 Gold", "GLD", ""));
-    Choose(kShared);
-    WriteAircraftCfg(app);
-    EXPECT_EQ(Titles(kShared), (std::vector<std::string>{"Kestrel K1 Factory", "Kestrel K1 Red",
-                                                         "Kestrel K1 Blue"}));
-    EXPECT_EQ(Value(kShared, 3, "model"), "");
+    for (const char* third : {"Kestrel K1 Green", ""}) {
+        const std::string live = FltsimSection(0, "Kestrel K1 Factory", "", "") +
+                                 FltsimSection(1, "Kestrel K1 Red", "RED", "") +
+                                 FltsimSection(2, third, "GRN", "") + FltsimSection(3, "Kestrel K1 Gold", "GLD", "");
+        WriteLiveCfg(kShared, live);
+        Choose(kShared);
+        WriteAircraftCfg(app);
+        EXPECT_EQ(app.frm_Main.lbl_Status.Caption(), "Writing Aircraft Configuration File");
+        const std::vector<std::string> all = {"Kestrel K1 Factory", "Kestrel K1 Red", "Kestrel K1 Green",
+                                              "Kestrel K1 Gold", "Kestrel K1 Blue"};
+        const std::vector<std::string> cut = {"Kestrel K1 Factory", "Kestrel K1 Red", "Kestrel K1 Blue"};
+        EXPECT_EQ(Titles(kShared), *third ? all : cut);
+        EXPECT_EQ(Value(kShared, 3, "model"), *third ? "GLD" : "");
+        EXPECT_EQ(testsupport::ReadFile(AircraftDir(kShared) / "Aircraft.bak"), live);
+        // Other sections come from the program's copy.
+        EXPECT_EQ(config::ReadProfileString("GENERAL", "atc_type", LiveCfg(kShared).string()), "KESTREL");
+    }
 }
 
 TEST_F(WriterTest, SameTitleRepaintIsReplacedWithItsFilesWhereverItStands) {

@@ -23,12 +23,5 @@ TEST_F(BuilderTest, ProgressBarGrowsInsideThirtyTwipMarginsAndShowsAtOnce) {
     EXPECT_NEAR(bar.Left() + bar.Width(), container.ScaleWidth() - 30, 1.0);
 }
 
-TEST_F(BuilderTest, StatusTextIsRepaintedAtOnce) {
-    const int refreshes = desktop.RefreshCount(app.frm_Main.lbl_Status);
-    ShowBuildStatus(app, "Copying Files");
-    EXPECT_EQ(app.frm_Main.lbl_Status.Caption(), "Copying Files");
-    EXPECT_EQ(desktop.RefreshCount(app.frm_Main.lbl_Status), refreshes + 1);
-}
-
 }  // namespace
 }  // namespace decalia::buildertest

@@ -7,8 +7,6 @@
 namespace decalia::buildertest {
 namespace {
 
-namespace stdfs = std::filesystem;
-
 TEST_F(BuilderTest, ModelCopyCarriesTheRepaintsTextureNamesAtTheOneBasedOffsets) {
     Choose(kShared);
     CreateAircraftFolders(app);
@@ -34,15 +32,6 @@ TEST_F(BuilderTest, ModelCfgNamesTheCopyOnceAfterASecondBuild) {
               "[models]\r\nnormal=k1_ABC\r\n");
 }
 
-TEST_F(BuilderTest, ASheetWithoutOffsetsWritesNothing) {
-    Choose(kShared);
-    app.configuration.Textures[0].MdlOffsets.clear();
-    app.configuration.Textures[1].MdlOffsets.clear();
-    CreateAircraftFolders(app);
-    RenameModelTextures(app);
-    EXPECT_EQ(testsupport::ReadFile(AircraftDir(kShared) / "Model.abc" / "k1_ABC.mdl"), BaseModelBytes());
-}
-
 TEST_F(BuilderTest, OwnTextureFolderLayoutLeavesTheModelAlone) {
     Choose(kOwn);
     CreateAircraftFolders(app);
@@ -50,15 +39,6 @@ TEST_F(BuilderTest, OwnTextureFolderLayoutLeavesTheModelAlone) {
     RenameModelTextures(app);
     EXPECT_EQ(app.frm_Main.lbl_Status.Caption(), "before");
     EXPECT_EQ(Listing(AircraftDir(kOwn)), (std::vector<std::string>{"Aircraft.cfg", "Texture.abc"}));
-}
-
-TEST_F(BuilderTest, AMissingBaseModelStopsTheBuild) {
-    Choose(kShared);
-    CreateAircraftFolders(app);
-    stdfs::remove(DataDir(kShared) / "k1_XXX.mdl");
-    const BuildFailure failure = FailureOf([this] { RenameModelTextures(app); });
-    EXPECT_EQ(failure.stage, "copying the model file");
-    EXPECT_NE(failure.cause.find("k1_XXX.mdl"), std::string::npos) << failure.cause;
 }
 
 }  // namespace
