@@ -91,7 +91,7 @@ void ProfileDraft::AppendSection(std::string_view section, std::string_view key,
                                  std::string_view value) {
     for (auto piece = pieces_.rbegin(); piece != pieces_.rend(); ++piece) {
         if (piece->text.empty()) continue;
-        if (piece->text.back() != '\n') piece->text += kCrLf;
+        if (piece->text.back() != '\n' && piece->text.back() != '\r') piece->text += kCrLf;
         break;
     }
     pieces_.push_back({text::UCase(section), "[" + std::string(section) + "]" + std::string(kCrLf) +

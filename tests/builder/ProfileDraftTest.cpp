@@ -44,6 +44,7 @@ TEST(ProfileDraft, EditsAsTheProfileWriterEditsAFile) {
          "[a]\r\nx=1\r\n[c]\r\nz=1\r\n",
          {{"a", "x", "1\r\n[c]\r\ny=2"}, {"c", "y", "3"}, {"c", "w", "4"}}},
         {"one line without a line end", "[a]", {{"a", "k", "v"}}},
+        {"section appended after a final lone CR", "[a]\rx=1\r", {{"b", "k", "v"}}},
     };
     for (const DraftCase& c : cases) {
         testsupport::TempDir dir;
