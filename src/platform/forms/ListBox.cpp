@@ -128,6 +128,10 @@ void ComboBox::OnCharacter(int code) {
     if (style_ == vbComboDropdownList) {
         return;
     }
+    // An edited text is no line of the list, even when it reads like one.
+    if (code == kBackspace || code >= ' ') {
+        ForgetSelection();
+    }
     if (code == kBackspace) {
         if (!text_.empty()) {
             SetText(text_.substr(0, text_.size() - 1));

@@ -9,8 +9,9 @@
 // selection-change notification reflected to the control (OCM_COMMAND), which
 // raises Click; a double-click on a line arrives as the LBN_DBLCLK
 // notification and raises DblClick.
-// ComboBox: Style 0 (an editable text part: typing raises Change, and a
-// choice puts the line into Text without Change) or 2 (a drop-down list).
+// ComboBox: Style 0 (an editable text part: typing raises Change and leaves
+// no line selected, ListIndex -1; a choice puts the line into Text without
+// Change) or 2 (a drop-down list).
 // FileListBox: Path and Pattern (patterns separated by ';'), the files listed
 // as fs::ListFiles lists them, sorted without regard to case; FileName.
 // Leaves out: Sorted, MultiSelect, ItemData, TopIndex, NewIndex, Selected().
@@ -45,6 +46,8 @@ protected:
     win::LRESULT WindowProc(win::UINT message, win::WPARAM wParam, win::LPARAM lParam) override;
     // The selected line changed (by the program or the user).
     virtual void OnSelected() {}
+    // No line is selected any more, the text kept (an edit of a combo box).
+    void ForgetSelection() { listIndex_ = -1; }
 
     std::vector<std::string> items_;
 

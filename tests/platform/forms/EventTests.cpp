@@ -108,6 +108,19 @@ TEST_F(EventTest, ComboBoxChoicesFillTheTextWithoutChange) {
     EXPECT_EQ(events, (std::vector<std::string>{"click:SPEEDBIRD", "change:SPEEDBIRDX"}));
 }
 
+TEST_F(EventTest, TypingIntoAComboBoxLeavesNoLineSelectedSoLineZeroCanBeChosenAgain) {
+    auto& combo = form.Add<forms::ComboBox>("lst_Callsign");
+    combo.Move(10, 210, 100, 20);
+    combo.AddItem("*NONE*");
+    combo.AddItem("SPEEDBIRD");
+    combo.SetListIndex(0);
+    desktop.Type(combo, "KW");
+    EXPECT_EQ(combo.ListIndex(), -1);
+    EXPECT_EQ(combo.Text(), "*NONE*KW");
+    combo.SetListIndex(0);
+    EXPECT_EQ(combo.Text(), "*NONE*");
+}
+
 TEST_F(EventTest, OptionButtonsInOneContainerExcludeEachOther) {
     form.opt_Alpha.Click = [&] { events.push_back("alpha"); };
     form.opt_Standard.SetValue(true);
