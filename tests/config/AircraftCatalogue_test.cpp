@@ -28,6 +28,15 @@ TEST(AircraftCatalogue, ListsFilesByNameWithoutRegardToCase) {
     EXPECT_EQ(catalogue.Entries[2].FilePath, dir.Str() + "\\c.BIN");
 }
 
+TEST(AircraftCatalogue, AnUnderscoreSortsBeforeLettersAsInAWindowsListing) {
+    TempDir dir;
+    WriteEncryptedConfiguration(dir.Path() / "KWA.bin", MinimalConfigurationIni("Letter"));
+    WriteEncryptedConfiguration(dir.Path() / "kw_b.bin", MinimalConfigurationIni("Underscore"));
+    WriteEncryptedConfiguration(dir.Path() / "KW[.bin", MinimalConfigurationIni("Bracket"));
+    EXPECT_EQ(LoadAircraftCatalogue(dir.Str()).DisplayNames(),
+              (Names{"Bracket", "Underscore", "Letter"}));
+}
+
 TEST(AircraftCatalogue, UndecryptableFilesKeepTheirRowAndDuplicatesStay) {
     TempDir dir;
     WriteEncryptedConfiguration(dir.Path() / "1.bin", MinimalConfigurationIni("Kite"));
