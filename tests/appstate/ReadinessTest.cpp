@@ -54,6 +54,46 @@ TEST_F(AppStateTest, StatusShowsTheFirstOpenStepAndEnablesCreateOnlyWhenAllAreDo
     EXPECT_GT(desktop.RefreshCount(main.lbl_Status), 0);
 }
 
+// The first open step names the status whatever the steps after it show.
+class FirstOpenStepTest : public AppStateTest, public ::testing::WithParamInterface<int> {
+protected:
+    std::vector<ui::TinyButton*> Steps() {
+        return {&main.btn_SelectAircraft, &main.btn_SelectTemplate, &main.btn_Variation,
+                &main.btn_Folder, &main.btn_TailNumber, &main.btn_Callsign};
+    }
+    // Steps before `first` done, `first` open, each later step open when its bit is set.
+    std::string StatusWith(std::size_t first, unsigned laterOpen) {
+        const auto steps = Steps();
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const bool open = i == first || (i > first && (laterOpen >> (i - first - 1) & 1u));
+            steps[i]->SetPicture(open ? kStepOpen : kStepDone);
+        }
+        main.btn_CreateAircraft.SetState("disabled");
+        UpdateStatusLine(app);
+        EXPECT_EQ(main.btn_CreateAircraft.state(), "disabled");
+        return main.lbl_Status.Caption();
+    }
+};
+
+TEST_P(FirstOpenStepTest, NamesTheFirstOpenStepWhicheverLaterStepsAreOpen) {
+    const auto first = static_cast<std::size_t>(GetParam());
+    const std::string alone = StatusWith(first, 0);
+    const unsigned combinations = 1u << (Steps().size() - first - 1);
+    for (unsigned later = 1; later < combinations; ++later)
+        EXPECT_EQ(StatusWith(first, later), alone) << "later steps open: " << later;
+    // Each step has a status of its own.
+    for (std::size_t other = 0; other < Steps().size(); ++other) {
+        if (other != first) {
+            EXPECT_NE(StatusWith(other, 0), alone);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EachStep, FirstOpenStepTest, ::testing::Range(0, 6),
+                         [](const ::testing::TestParamInfo<int>& step) {
+                             return "Step" + std::to_string(step.param + 1);
+                         });
+
 TEST_F(AppStateTest, ReadingAConfigurationResetsTheLaterStepsAndTakesTheDefaultTail) {
     install.AddConfiguration("kite", testsupport::Installation::ConfigurationIni("Kite", " N123AB ", 3));
     MarkSteps({&main.btn_SelectAircraft, &main.btn_SelectTemplate, &main.btn_Variation,

@@ -112,6 +112,24 @@ TEST(ReadAircraftConfiguration, CompanionListsSurviveAReadWhoseCopyFlagIsOff) {
     EXPECT_TRUE(textures.BaseTextureFolder.empty());
 }
 
+TEST(ReadAircraftConfiguration, OnlyACopyFlagOfOneFillsTheCompanionLists) {
+    for (const char* flag : {"2", "-1", "0"}) {
+        SCOPED_TRACE(flag);
+        ExtraTextures textures;
+        ExtraFields fields;
+        const std::string f(flag);
+        ReadAircraftConfiguration(
+            win::ProfileText("[ExtraFields]\r\nCopyExtraFields=" + f + "\r\nNumFields=1\r\n"
+                             "ExtraField.00=a\r\nExtraFieldDefault.00=1\r\n"
+                             "[ExtraTextures]\r\nCopyExtraTextures=" + f + "\r\nNumTextures=1\r\n"
+                             "ExtraTexture.00=panel.bmp\r\n"),
+            SheetFormatChoice::Uncompressed32NormalMap, textures, fields);
+        EXPECT_TRUE(fields.ExtraField.empty());
+        EXPECT_TRUE(fields.ExtraFieldDefault.empty());
+        EXPECT_TRUE(textures.ExtraTexture.empty());
+    }
+}
+
 TEST(ReadAircraftConfiguration, HostileCountsAreCappedAndCountsMatchTheirLists) {
     std::string ini = "[Main]\r\nNumTextures=32767\r\n";
     for (int i = 0; i < 40; ++i)

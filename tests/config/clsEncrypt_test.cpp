@@ -181,16 +181,6 @@ private:
     std::vector<std::uint32_t> s_;
 };
 
-TEST(clsEncryptCore, ReferenceAgreesWithPublishedVector) {
-    ReferenceBlowfish reference(false);
-    reference.Key(FromHexText("0123456789ABCDEF"));
-    std::uint32_t l = 0x11111111;
-    std::uint32_t r = 0x11111111;
-    reference.Encrypt(l, r);
-    EXPECT_EQ(l, 0x61F9C380u);
-    EXPECT_EQ(r, 0x2281B096u);
-}
-
 TEST(clsEncryptCore, ShippedOrderIsTextbookCipherWithInterleavedBoxes) {
     for (const std::string_view key : {std::string_view{}, kProgramKey, std::string_view("k")}) {
         clsEncrypt shipped;
@@ -406,9 +396,7 @@ TEST(clsEncryptString, HexIsTwoUpperCaseDigitsPerByte) {
     const std::string hex = cipher.EncryptString(std::string(1000, 'q'), {}, true);
     ASSERT_EQ(hex.size() % 2, 0u);
     EXPECT_EQ(hex.find_first_not_of("0123456789ABCDEF"), std::string::npos);
-    EXPECT_EQ(ToHexText(FromHexText(hex)), hex);
     EXPECT_EQ(cipher.DecryptString(FromHexText(hex)), std::string(1000, 'q'));
-    EXPECT_EQ(ToHexText("\n"), "0A");
 }
 
 TEST(clsEncryptString, AcceptsLowerCaseHexAndRejectsMalformedHex) {

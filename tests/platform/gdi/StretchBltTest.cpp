@@ -238,12 +238,37 @@ TEST(StretchBlt, ConvertsBetweenDepthsThroughThePalette) {
     EXPECT_FALSE(Blt(indexed, 0, 0, 1, 1, rgb, 0, 0, 1, 1));
 }
 
-TEST(StretchBlt, CopyWithinOneBitmapReadsTheSourceAsItWasBefore) {
-    TestBitmap bitmap(4, 1, 8);
-    SetRow(bitmap, {1, 2, 3, 4});
-    ASSERT_TRUE(Blt(bitmap, 1, 0, 3, 1, bitmap, 0, 0, 3, 1));
-    EXPECT_EQ(Row(bitmap), (std::vector<int>{1, 1, 2, 3}));
+// Overlapping rectangles of one bitmap: every pixel is read as it was before.
+struct InPlaceCase {
+    const char* name;
+    int width, height;
+    int x, y, w, h;      // destination
+    int xs, ys, ws, hs;  // source
+    std::vector<int> after;  // pixels top row first; they start as 1, 2, 3, ...
+};
+
+class StretchBltInPlace : public ::testing::TestWithParam<InPlaceCase> {};
+
+TEST_P(StretchBltInPlace, ReadsTheSourceAsItWasBefore) {
+    const InPlaceCase& c = GetParam();
+    TestBitmap bitmap(c.width, c.height, 8);
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x)
+            bitmap.At(x, y) = static_cast<std::uint8_t>(1 + y * c.width + x);
+    ASSERT_TRUE(Blt(bitmap, c.x, c.y, c.w, c.h, bitmap, c.xs, c.ys, c.ws, c.hs));
+    std::vector<int> after;
+    for (int y = 0; y < c.height; ++y)
+        for (const int value : Row(bitmap, y)) after.push_back(value);
+    EXPECT_EQ(after, c.after);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Overlaps, StretchBltInPlace,
+    ::testing::Values(InPlaceCase{"RowShiftedRight", 4, 1, 1, 0, 3, 1, 0, 0, 3, 1, {1, 1, 2, 3}},
+                      InPlaceCase{"ColumnShiftedDown", 1, 4, 0, 1, 1, 3, 0, 0, 1, 3, {1, 1, 2, 3}},
+                      InPlaceCase{"RowStretchedOverItself", 6, 1, 0, 0, 6, 1, 0, 0, 3, 1,
+                                  {1, 1, 2, 2, 3, 3}}),
+    [](const ::testing::TestParamInfo<InPlaceCase>& overlap) { return overlap.param.name; });
 
 TEST(StretchBlt, HugeRectanglesOnlyVisitPixelsInsideTheBitmaps) {
     TestBitmap src(1, 1, 8);
