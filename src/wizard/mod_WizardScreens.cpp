@@ -5,9 +5,10 @@
 
 namespace decalia {
 
-void InstallStepScreens(Application& app) {
+void InstallStepScreens(Application& app, const StepConfirmation& confirm) {
     InstallStepScreenBuilds(app);
     InstallTextBoxChanges(app);
+    InstallStepInputs(app, confirm);
 }
 
 }  // namespace decalia

@@ -3,13 +3,16 @@
 // loaded, moved by its background, and set up and shown for one step, either
 // on its own (single-step) or as a station of the guided wizard.
 
+#include "wizard/StepInputs.h"
+
 namespace decalia {
 
 class Application;
 
-// Attaches each step screen's load handler, its dragging and the change
-// handlers of its text box; the screens are built when first loaded.
-void InstallStepScreens(Application& app);
+// Attaches each step screen's load handler, its dragging and the handlers of
+// its input; the screens are built when first loaded. `confirm` is what
+// Enter and the aircraft list's double-click run.
+void InstallStepScreens(Application& app, const StepConfirmation& confirm);
 
 // Each sets up its screen for the mode (wizard true: the guided wizard; false:
 // the one step from the main window), shows it centred over the main window

@@ -1,5 +1,4 @@
-// The set-up of each showing: the Next rule, the fields filled from the job
-// and the place of the screen over the main window.
+// The set-up of each showing: the Next rule and the fields filled from the job.
 
 #include "WizardFixture.h"
 
@@ -20,7 +19,6 @@ TEST_F(WizardTest, AircraftStepFromTheMainWindowShowsNextAndTheTopRightClose) {
     Open(1, false, [&](StepScreen& screen) {
         EXPECT_TRUE(screen.btn_Next.Visible());
         EXPECT_TRUE(screen.btn_Close.Visible());
-        EXPECT_EQ(screen.btn_Next.state(), "disabled");
     });
 }
 
@@ -47,16 +45,6 @@ TEST_F(WizardTest, ATailNumberTypedButNotConfirmedComesBackWithNextWithheld) {
         EXPECT_EQ(screen.btn_Next.state(), "disabled");
         EXPECT_EQ(app.frm_TailNumber.lbl_CurrentTailNumber.Caption(), "");
     });
-}
-
-TEST_F(WizardTest, CallsignStepAlwaysOpensWithNextDisabled) {
-    app.job.Callsign = app.job.StepCallsign = "KESTREL";
-    for (bool wizard : {false, true}) {
-        Open(6, wizard, [&](StepScreen& screen) {
-            EXPECT_EQ(screen.btn_Next.state(), "disabled");
-            screen.btn_Next.SetState("enabled");
-        });
-    }
 }
 
 // The job values that let each step offer Next at once.
@@ -93,11 +81,6 @@ INSTANTIATE_TEST_SUITE_P(TextAndTemplateSteps, NextRuleTest,
                          [](const ::testing::TestParamInfo<NextRuleCase>& rule) {
                              return "Step" + std::to_string(rule.param.step);
                          });
-
-TEST_F(WizardTest, TheAircraftStepIgnoresAConfirmedAircraft) {
-    app.job.AircraftName = app.job.StepAircraftName = "Kite";
-    Open(1, true, [&](StepScreen& screen) { EXPECT_EQ(screen.btn_Next.state(), "disabled"); });
-}
 
 TEST_F(WizardTest, VariationStepShowsTheAircraftAndTheEditedVariation) {
     app.configuration.Manufacturer = "  Kestrelworks ";
@@ -153,22 +136,6 @@ TEST_F(WizardTest, TextPutIntoABoxEqualToWhatItShowsChangesNothing) {
         EXPECT_EQ(app.frm_Folder.lbl_Example.Caption(), "untouched");
     });
     EXPECT_EQ(app.job.StepFolderExtension, "KW");
-}
-
-TEST_F(WizardTest, TheScreenIsCentredOverTheMainWindow) {
-    Open(2, false);
-    const StepScreen& screen = app.frm_SelectTemplate;
-    EXPECT_DOUBLE_EQ(screen.Left(), 1500 + 6000 - 3000);
-    EXPECT_DOUBLE_EQ(screen.Top(), 1500 + 4500 - 2250);
-}
-
-TEST_F(WizardTest, AScreenLargerThanTheMainWindowSticksOutOnEverySide) {
-    app.frm_Main.Move(3000, 3000, 4000, 3001);
-    Open(6, true);
-    const StepScreen& screen = app.frm_Callsign;
-    EXPECT_DOUBLE_EQ(screen.Left() - app.frm_Main.Left(), -1000);
-    EXPECT_DOUBLE_EQ(screen.Top() - app.frm_Main.Top(), -749.5);
-    EXPECT_DOUBLE_EQ(screen.Left() + screen.Width() / 2, 3000 + 2000);
 }
 
 }  // namespace

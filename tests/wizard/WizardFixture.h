@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "appstate/Application.h"
 #include "platform/desktop/HeadlessDesktop.h"
@@ -29,21 +30,29 @@ protected:
     desktop::HeadlessDesktop desktop;
     testsupport::Installation install;
     Application app{desktop, install.AppFolder()};
+    // The steps whose confirm action the screens asked for, in order.
+    std::vector<int> confirmed;
 
     WizardTest() {
-        InstallStepScreens(app);
+        InstallStepScreens(app, [this](int step) { confirmed.push_back(step); });
         app.frm_Main.Move(1500, 1500, 12000, 9000);
+        // As the catalogue leaves it: step 1 opens only with an aircraft to offer.
+        app.frm_SelectAircraft.lst_SelectAircraft.AddItem("Kestrelworks Kite");
+        app.frm_SelectAircraft.lst_SelectAircraft.SetListIndex(0);
     }
 
     // Opens the step; `look` runs while the screen is shown, which the user
     // then leaves by hiding it.
     void Open(int step, bool wizard, const std::function<void(StepScreen&)>& look = {}) {
         StepScreen& screen = app.StepScreenOf(step);
+        bool shown = false;
         desktop.OnModal(screen.Name(), [&](forms::Form&) {
+            shown = true;
             if (look) look(screen);
             screen.Hide();
         });
         ShowOperationOf(step)(app, wizard);
+        EXPECT_TRUE(shown) << screen.Name() << " was not shown";
     }
 
     // The user selects all of the box's text and types over it.
