@@ -1,5 +1,7 @@
 #include "app/Mod_Main.h"
 
+#include "app/CommandDispatch.h"
+#include "app/ConfirmActions.h"
 #include "app/MainWindowLoad.h"
 #include "app/StartupLists.h"
 #include "appstate/Application.h"
@@ -19,8 +21,10 @@ constexpr Window kShutdownOrder[] = {Window::Main,     Window::SelectAircraft, W
 }  // namespace
 
 void Main(Application& app) {
+    app.commands = MakeCommandDispatch(app);
+    app.toolkit.dispatch = app.commands.get();
     InstallMainWindow(app);
-    InstallStepScreens(app);
+    InstallStepScreens(app, [&app](int step) { ConfirmStep(app, step); });
     InstallPreviewRenderer(app);
     app.TemplateLoaded = false;
     app.AlphaLoaded = false;

@@ -8,8 +8,9 @@ namespace decalia {
 
 class Application;
 
-// Starts the program: the airline list (a missing own list ends the program),
-// the aircraft catalogue, the main window shown modelessly, the status line.
+// Starts the program: the command dispatch behind every button, the airline
+// list (a missing own list ends the program), the aircraft catalogue, the main
+// window shown modelessly, the status line.
 // Returns once the main window is up; from then on window events drive it.
 void Main(Application& app);
 

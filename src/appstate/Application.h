@@ -96,6 +96,10 @@ public:
     // Draws the texture preview from the main window's controls; installed by
     // the imaging layer, and left empty where there is none.
     std::function<void()> renderPreview;
+
+    // What a button release runs; installed by the program's start-up and
+    // handed to the skinned buttons through the toolkit.
+    std::unique_ptr<ui::CommandDispatch> commands;
 };
 
 // Loads a window that has not been loaded yet: a window's controls may be
