@@ -17,7 +17,13 @@ Application::Application(forms::Desktop& desktop, std::string appFolder)
     toolkit.mainWindow = &frm_Main;
 }
 
-Application::~Application() = default;
+// The GDI objects outlive nothing else of the program: a batch of builds in
+// one process must not keep every template it ever loaded.
+Application::~Application() {
+    for (BitmapSurface* surface :
+         {&templateSurface, &alphaTemplateSurface, &sheetSurface, &alphaSheetSurface})
+        DeleteSurfaceObjects(*surface);
+}
 
 std::string Application::AppPath(std::string_view relative) const {
     return AppFolder() + std::string(relative);

@@ -21,4 +21,7 @@ struct BitmapSurface {
     bool bitmapSelected = false;
 };
 
+// Deletes the DC and bitmap the flags say exist; the flags stay as they are.
+void DeleteSurfaceObjects(BitmapSurface& surface);
+
 }  // namespace decalia

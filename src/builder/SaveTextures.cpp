@@ -93,10 +93,8 @@ bool MoveTexture(Application& app, std::string_view name) {
     const std::string folder = app.configuration.TextureAssignOnly == 1
                                    ? "\\Texture." + RepaintFolderExtension(app) + "\\"
                                    : std::string("\\Texture\\");
-    if (!fs::CopyFile(source, AircraftFolder(app) + folder + texture + ".bmp", fs::Overwrite::Yes))
-        return false;
-    fs::DeleteFile(source);
-    return true;
+    // A rename where it can, a copy and delete across file systems.
+    return fs::MoveFile(source, AircraftFolder(app) + folder + texture + ".bmp", fs::Overwrite::Yes);
 }
 
 TextureShortfall ProduceTextures(Application& app) {

@@ -27,8 +27,8 @@ TextureShortfall ProduceTextures(Application& app);
 // name with the repaint's identifier in the shared one.
 std::optional<std::string> TextureOutputName(const Application& app, std::size_t textureIndex);
 
-// TempBitmaps\<name>.bmp into the aircraft's texture folder; false when it
-// could not be copied there (the temporary file then stays).
+// TempBitmaps\<name>.bmp into the aircraft's texture folder, replacing an
+// older one; false when it could not be put there (it then stays).
 bool MoveTexture(Application& app, std::string_view name);
 
 }  // namespace decalia

@@ -86,11 +86,6 @@ bool StretchSurface(BitmapSurface& to, BitmapSurface& from, int destX, int destY
                            srcWidth, srcHeight, win::SRCCOPY);
 }
 
-void ReleaseSurface(BitmapSurface& surface) {
-    if (surface.dcCreated) win::DeleteDC(surface.dc);
-    if (surface.bitmapSelected) win::DeleteObject(surface.bitmap);
-}
-
 void SizePixelBuffer(BitmapSurface& surface) {
     const win::BITMAPINFOHEADER& header = surface.info.bmiHeader;
     // Rows keep their 4-byte padding, so any width makes a valid file.
@@ -109,7 +104,7 @@ std::string TempBitmapPath(const Application& app, std::string_view name) {
     return app.AppPath("\\TempBitmaps\\" + text::Trim(name) + ".bmp");
 }
 
-bool WriteSurfaceFile(const BitmapSurface& surface, const std::string& path) {
+bool WriteSurfaceFile(BitmapSurface& surface, const std::string& path) {
     const bool indexed = surface.info.bmiHeader.biBitCount == 8;
     const std::uint32_t pixelsAt =
         kFileHeaderBytes + kInfoHeaderBytes + (indexed ? kColorTableBytes : 0);
@@ -124,12 +119,15 @@ bool WriteSurfaceFile(const BitmapSurface& surface, const std::string& path) {
             out.Bytes(std::array{entry.rgbBlue, entry.rgbGreen, entry.rgbRed, entry.rgbReserved});
     }
     out.Bytes(surface.pixels);
-    return fs::WriteAll(path, out.Take());
+    // Only the file needs the pixels; a sheet of every texture passes through.
+    std::vector<std::uint8_t>().swap(surface.pixels);
+    // The texture library reads it at once; it is made again by every build.
+    return fs::WriteAll(path, out.Take(), fs::Durability::Scratch);
 }
 
 void ReleaseWorkSurfaces(Application& app) {
-    ReleaseSurface(app.sheetSurface);
-    ReleaseSurface(app.alphaSheetSurface);
+    DeleteSurfaceObjects(app.sheetSurface);
+    DeleteSurfaceObjects(app.alphaSheetSurface);
 }
 
 }  // namespace decalia

@@ -1,6 +1,6 @@
 #pragma once
 // What the 24-bit and 8-bit surface operations share: loading a surface from a
-// file, creating an empty one, copying between two, releasing one, and the
+// file, creating an empty one, copying between two, and the
 // intermediate bitmap files handed to the texture library.
 
 #include <string>
@@ -19,8 +19,6 @@ bool LoadSurface(Application& app, BitmapSurface& surface, std::string_view path
 bool CreateSurface(Application& app, BitmapSurface& surface, int bitCount, int width, int height);
 bool StretchSurface(BitmapSurface& to, BitmapSurface& from, int destX, int destY, int destWidth,
                     int destHeight, int srcX, int srcY, int srcWidth, int srcHeight);
-// Deletes what the surface's flags say exists; the flags stay as they are.
-void ReleaseSurface(BitmapSurface& surface);
 
 // Sizes the pixel buffer for the surface's format; it is only needed for
 // saving, so it is not made with the surface.
@@ -31,8 +29,9 @@ bool ReadSurfacePixels(BitmapSurface& surface);
 // <app>\TempBitmaps\<trimmed name>.bmp
 std::string TempBitmapPath(const Application& app, std::string_view name);
 // Writes the surface's format record, colour table (8 bits) and pixel buffer
-// as a bitmap file; false when the file cannot be written.
-bool WriteSurfaceFile(const BitmapSurface& surface, const std::string& path);
+// as a bitmap file, then lets the buffer go; false when the file cannot be
+// written.
+bool WriteSurfaceFile(BitmapSurface& surface, const std::string& path);
 
 // The two sheet surfaces, colour then alpha.
 void ReleaseWorkSurfaces(Application& app);

@@ -93,8 +93,8 @@ void LoadTemplate(Application& app, std::string_view templatePath) {
 }
 
 void LoadTemplateBitmaps(Application& app, std::string_view templatePath, std::string_view alphaPath) {
-    ReleaseSurface(app.templateSurface);
-    ReleaseSurface(app.alphaTemplateSurface);
+    DeleteSurfaceObjects(app.templateSurface);
+    DeleteSurfaceObjects(app.alphaTemplateSurface);
     if (!Load24BitBitmap(app, templatePath)) return;
     app.TemplateLoaded = true;
     if (app.configuration.UseAlpha == 1 && Load8BitBitmap(app, alphaPath)) app.AlphaLoaded = true;

@@ -107,3 +107,23 @@ TEST_F(SheetFileTest, ReleasingTwiceAndReleasingNothingAreHarmless) {
 
 }  // namespace
 }  // namespace decalia::imagingtest
+
+namespace decalia::imagingtest {
+namespace {
+
+// A batch of builds runs many programs in one process; none may keep its bitmaps.
+TEST(ApplicationSurfaces, GoWithTheApplication) {
+    desktop::HeadlessDesktop desktop;
+    testsupport::Installation install;
+    win::HBITMAP loaded;
+    {
+        Application app(desktop, install.AppFolder());
+        ASSERT_TRUE(Create24BitSurface(app, 24, 64, 64) && Create8BitSurface(app, 8, 64, 64));
+        loaded = app.sheetSurface.bitmap;
+    }
+    win::BITMAP gone;
+    EXPECT_FALSE(win::GetObject(loaded, gone));
+}
+
+}  // namespace
+}  // namespace decalia::imagingtest

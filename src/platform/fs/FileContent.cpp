@@ -63,7 +63,7 @@ std::optional<std::string> ReadAll(std::string_view path, std::uint64_t maxBytes
     return content;
 }
 
-bool WriteAll(std::string_view path, std::string_view bytes) {
+bool WriteAll(std::string_view path, std::string_view bytes, Durability durability) {
     const std::string host = Resolve(path);
     std::optional<mode_t> mode;
     if (detail::Exists(host)) {
@@ -71,8 +71,9 @@ bool WriteAll(std::string_view path, std::string_view bytes) {
         if (!IsWritableFile(status)) return false;
         mode = detail::ModeOf(status);
     }
-    return detail::ReplaceAtomically(host, mode,
-                                     [bytes](int fd) { return detail::WriteFully(fd, bytes); });
+    return detail::ReplaceAtomically(
+        host, mode, [bytes](int fd) { return detail::WriteFully(fd, bytes); },
+        durability == Durability::Flushed);
 }
 
 bool WriteAt(std::string_view path, std::uint64_t offset, std::string_view bytes) {

@@ -73,18 +73,26 @@ bool CopyFile(std::string_view from, std::string_view to, Overwrite overwrite) {
     return CopyHostFile(source, target);
 }
 
-bool MoveFile(std::string_view from, std::string_view to) {
+bool MoveFile(std::string_view from, std::string_view to, Overwrite overwrite) {
     const std::string source = Resolve(from);
     const std::string target = Resolve(to);
-    if (!detail::Exists(source) || detail::Exists(target)) return false;
+    if (!detail::Exists(source)) return false;
+    if (detail::Exists(target)) {
+        // Only a file replaces a file, and never itself.
+        if (overwrite == Overwrite::No || !stdfs::is_regular_file(StatusOf(source)) ||
+            !stdfs::is_regular_file(StatusOf(target)) || SameFile(source, target)) {
+            return false;
+        }
+    }
     std::error_code error;
     stdfs::rename(source, target, error);
     if (!error) return true;
     if (error != std::errc::cross_device_link || !stdfs::is_regular_file(StatusOf(source))) {
         return false;
     }
+    const bool replaced = detail::Exists(target);
     if (!CopyHostFile(source, target)) return false;
-    if (stdfs::remove(source, error)) return true;
+    if (stdfs::remove(source, error) || replaced) return true;
     stdfs::remove(target, error);
     return false;
 }

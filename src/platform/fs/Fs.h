@@ -25,6 +25,9 @@
 namespace decalia::fs {
 
 enum class Overwrite { No, Yes };
+// Flushed files reach the disk before they replace the old one; scratch files
+// (intermediate work the program makes again anyway) skip the wait.
+enum class Durability { Flushed, Scratch };
 
 // The host path (UTF-8) that a program path names, resolved as above.
 std::string Resolve(std::string_view path);
@@ -37,8 +40,11 @@ std::optional<std::uint64_t> FileLength(std::string_view path);
 // Copies a file; with Overwrite::Yes an existing target (even a read-only one)
 // is replaced. False when the source is missing or the copy fails.
 bool CopyFile(std::string_view from, std::string_view to, Overwrite overwrite);
-// Renames or moves a file; the target must not exist.
-bool MoveFile(std::string_view from, std::string_view to);
+// Renames or moves a file (copying it across file systems); the target must
+// not exist, or with Overwrite::Yes a file there (even a read-only one) is
+// replaced. A copy whose source cannot be removed afterwards counts as moved
+// when it replaced a file, and is undone otherwise.
+bool MoveFile(std::string_view from, std::string_view to, Overwrite overwrite = Overwrite::No);
 // Deletes a file (or a link), not a folder; false for a read-only file.
 bool DeleteFile(std::string_view path);
 // Creates one folder; its parent must exist. True when it was created.
@@ -61,7 +67,8 @@ std::optional<std::string> ReadAll(std::string_view path,
 // Replaces the file's content, creating the file. False on any failure, and
 // for a target that is read-only or not a regular file; the target is then
 // unchanged.
-bool WriteAll(std::string_view path, std::string_view bytes);
+bool WriteAll(std::string_view path, std::string_view bytes,
+              Durability durability = Durability::Flushed);
 // Writes bytes at a position of an existing file, extending it (with zero
 // bytes) when the position lies past its end. False for a missing or
 // read-only file.

@@ -48,14 +48,14 @@ std::optional<std::string> RealTarget(const std::string& target) {
 }
 
 bool FillAndClose(int fd, std::optional<mode_t> mode, const std::optional<struct stat>& old,
-                  const std::function<bool(int)>& fill) {
+                  const std::function<bool(int)>& fill, bool flush) {
     bool ok = fill(fd);
     if (old) {
         // Only root may hand the file to another owner; others keep their own.
         [[maybe_unused]] const int ignored = ::fchown(fd, old->st_uid, old->st_gid);
     }
     if (ok && mode) ok = ::fchmod(fd, *mode) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
+    if (ok && flush) ok = ::fsync(fd) == 0;
     return (::close(fd) == 0) && ok;
 }
 
@@ -95,7 +95,7 @@ bool WriteFully(int fd, std::string_view bytes, std::optional<off_t> offset) {
 }
 
 bool ReplaceAtomically(const std::string& target, std::optional<mode_t> mode,
-                       const std::function<bool(int fd)>& fill) {
+                       const std::function<bool(int fd)>& fill, bool flush) {
     const auto real = RealTarget(target);
     if (!real) return false;
     struct stat oldStat {};
@@ -105,7 +105,7 @@ bool ReplaceAtomically(const std::string& target, std::optional<mode_t> mode,
     std::string tempPath;
     const int fd = CreateSibling(*real, tempPath);
     if (fd < 0) return false;
-    if (FillAndClose(fd, mode, old, fill) && ::rename(tempPath.c_str(), real->c_str()) == 0) {
+    if (FillAndClose(fd, mode, old, fill, flush) && ::rename(tempPath.c_str(), real->c_str()) == 0) {
         return true;
     }
     ::unlink(tempPath.c_str());

@@ -22,8 +22,9 @@ bool WriteFully(int fd, std::string_view bytes, std::optional<off_t> offset = st
 
 // Fills a fresh file beside `target` and renames it over the target, so a
 // failure at any point leaves the target as it was. Without a mode the new file
-// gets the usual default for new files.
+// gets the usual default for new files. With flush, the new file reaches the
+// disk before the rename.
 bool ReplaceAtomically(const std::string& target, std::optional<mode_t> mode,
-                       const std::function<bool(int fd)>& fill);
+                       const std::function<bool(int fd)>& fill, bool flush = true);
 
 }  // namespace decalia::fs::detail

@@ -81,6 +81,19 @@ TEST(MoveFile, RenamesOnlyOntoAFreeName) {
     EXPECT_EQ(ReadFile(dir / "Texture/taken.bmp"), "t");
 }
 
+TEST(MoveFile, WithOverwriteReplacesAFileButNeverAFolderOrItself) {
+    TempDir dir;
+    WriteFile(dir / "TempBitmaps/x.bmp", "new");
+    WriteFile(dir / "Texture/x.bmp", "old");
+    MakeReadOnly(dir / "Texture/x.bmp");
+    WriteFile(dir / "Texture/Folder.bmp/inside", "i");
+    EXPECT_FALSE(MoveFile(dir / "TempBitmaps/x.bmp", dir / "Texture/folder.bmp", Overwrite::Yes));
+    EXPECT_FALSE(MoveFile(dir / "TempBitmaps/x.bmp", dir / "tempbitmaps/X.bmp", Overwrite::Yes));
+    EXPECT_TRUE(MoveFile(dir / "TempBitmaps/x.bmp", dir / "texture/X.BMP", Overwrite::Yes));
+    EXPECT_EQ(ReadFile(dir / "Texture/x.bmp"), "new");
+    EXPECT_FALSE(FileExists(dir / "TempBitmaps/x.bmp"));
+}
+
 TEST(DeleteFile, LeavesReadOnlyFilesUntilTheirAttributeIsCleared) {
     TempDir dir;
     WriteFile(dir / "Texture.x/Thumbs.db", "t");
