@@ -8,12 +8,19 @@ namespace decalia::forms {
 
 namespace {
 
-// Gives the other forms their input back when a modal show ends, however it ends.
+// Gives the other forms their input back when a modal show ends, however it
+// ends. Modal shows nest: the form itself takes input even when an outer modal
+// show had disabled it, and a hidden form may be shown modally again before
+// its earlier modal show has returned (a wizard's Previous).
 class ModalScope {
 public:
     ModalScope(Runtime& runtime, Form& form, bool& modalFlag)
-        : windows_(runtime.Windows()), modalFlag_(modalFlag) {
+        : windows_(runtime.Windows()), modalFlag_(modalFlag), wasModal_(modalFlag) {
         modalFlag_ = true;
+        if (form.hWnd() != 0 && !windows_.IsWindowEnabled(form.hWnd())) {
+            windows_.EnableWindow(form.hWnd(), true);
+            reenabled_ = form.hWnd();
+        }
         for (Form* other : runtime.Forms()) {
             const win::HWND window = other->hWnd();
             if (other != &form && window != 0 && windows_.IsWindowEnabled(window)) {
@@ -26,7 +33,10 @@ public:
         for (const win::HWND window : disabled_) {
             windows_.EnableWindow(window, true);
         }
-        modalFlag_ = false;
+        if (reenabled_ != 0) {
+            windows_.EnableWindow(reenabled_, false);
+        }
+        modalFlag_ = wasModal_;
     }
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
@@ -34,6 +44,8 @@ public:
 private:
     win::WindowSystem& windows_;
     bool& modalFlag_;
+    bool wasModal_;
+    win::HWND reenabled_ = 0;
     std::vector<win::HWND> disabled_;
 };
 
@@ -93,7 +105,7 @@ void Form::Show(ShowMode mode) {
     if (!loaded_) {
         return;
     }
-    if (mode == ShowMode::Modal && modal_) {
+    if (mode == ShowMode::Modal && ModalShowing()) {
         throw std::logic_error(Name() + " is already shown modally");
     }
     const bool wasVisible = visible_;
@@ -112,6 +124,13 @@ void Form::Show(ShowMode mode) {
 void Form::Hide() {
     if (!Visible()) {
         return;
+    }
+    // A control that hides its form while it holds the mouse (a double-click
+    // that confirms) never sees the release; the other forms get the mouse.
+    win::WindowSystem& windows = GetRuntime().Windows();
+    if (const Control* captor = GetRuntime().FromHandle(windows.GetCapture());
+        captor != nullptr && &captor->Parent() == this) {
+        windows.ReleaseCapture();
     }
     visible_ = false;
     GetRuntime().Windows().ShowWindow(hWnd(), win::SW_HIDE);

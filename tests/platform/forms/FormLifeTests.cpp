@@ -64,6 +64,54 @@ TEST_F(FormsTest, ModalShowsNestAndHideReturnsFromTheInnermost) {
     desktop.Click(main.lbl_Title);
 }
 
+TEST_F(FormsTest, AHiddenFormIsShownModallyAgainInsideItsOwnEarlierModalShow) {
+    TestForm main(runtime, "frm_Main");
+    TestForm first(runtime, "frm_Variation");
+    TestForm second(runtime, "frm_Folder");
+    main.Show();
+    second.Load();  // loaded before the outer modal show disabled the other forms
+    int firstShows = 0;
+    desktop.OnModal("frm_Variation", [&](forms::Form&) {
+        ++firstShows;
+        first.Hide();
+        second.Show(forms::ShowMode::Modal);
+    });
+    desktop.OnModal("frm_Folder", [&](forms::Form&) {
+        desktop.Type(second.txt_Folder, "x");
+        second.Hide();
+        first.Show(forms::ShowMode::Modal);
+    });
+    desktop.OnModal("frm_Variation", [&](forms::Form&) {
+        ++firstShows;
+        desktop.Type(first.txt_Folder, "y");
+        first.Hide();
+    });
+    first.Show(forms::ShowMode::Modal);
+    EXPECT_EQ(firstShows, 2);
+    EXPECT_EQ(second.txt_Folder.Text(), "x");
+    EXPECT_EQ(first.txt_Folder.Text(), "y");
+    EXPECT_FALSE(first.ModalShowing());
+    desktop.Click(main.lbl_Title);
+    EXPECT_THROW(desktop.Click(second.lbl_Title), ScriptError);  // hidden, not disabled
+    EXPECT_TRUE(runtime.Windows().IsWindowEnabled(second.hWnd()));
+}
+
+TEST_F(FormsTest, AFormHiddenByADoubleClickLeavesTheMouseToTheOthers) {
+    TestForm main(runtime, "frm_Main");
+    TestForm list(runtime, "frm_SelectAircraft");
+    main.Show();
+    list.lst_Texture.AddItem("Kite");
+    list.lst_Texture.DblClick = [&] { list.Hide(); };
+    int clicks = 0;
+    main.lbl_Title.Click = [&] { ++clicks; };
+    desktop.OnModal("frm_SelectAircraft", [&](forms::Form&) {
+        desktop.DoubleClickItem(list.lst_Texture, 0);
+    });
+    list.Show(forms::ShowMode::Modal);
+    desktop.Click(main.lbl_Title);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(FormsTest, UnloadingEndsAModalShowToo) {
     TestForm form(runtime, "frm_SelectAircraft");
     desktop.OnModal("frm_SelectAircraft", [&](forms::Form& shown) { shown.Unload(); });
