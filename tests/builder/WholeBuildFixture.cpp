@@ -12,26 +12,6 @@ namespace decalia::buildertest {
 
 namespace stdfs = std::filesystem;
 
-Tree ReadTree(const stdfs::path& folder) {
-    Tree tree;
-    if (!stdfs::exists(folder)) return tree;
-    for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
-        const std::string relative = stdfs::relative(entry.path(), folder).generic_string();
-        tree[relative + (entry.is_directory() ? "/" : "")] =
-            entry.is_directory() ? "" : testsupport::ReadFile(entry.path());
-    }
-    return tree;
-}
-
-std::vector<std::string> Changed(const Tree& before, const Tree& after) {
-    std::vector<std::string> changed;
-    for (const auto& [path, bytes] : after) {
-        const auto old = before.find(path);
-        if (old == before.end() || old->second != bytes) changed.push_back(path);
-    }
-    return changed;
-}
-
 WholeBuildTest::WholeBuildTest() {
     // As the main window's shaping leaves it: geometry in pixels.
     app.frm_Main.SetScaleMode(forms::ScaleMode::Pixels);

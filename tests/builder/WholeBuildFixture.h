@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 
 #include "appstate/Application.h"
 #include "platform/desktop/HeadlessDesktop.h"
+#include "support/FileTree.h"
 #include "support/Installation.h"
 #include "texlib/RgbaImage.h"
 
@@ -19,11 +19,9 @@ namespace decalia::buildertest {
 inline constexpr const char* kOsprey = "KW350_Osprey";  // shared Texture folder, model copy
 inline constexpr const char* kKite = "KW12_Kite";       // own texture folder, extra textures
 
-// Every file under a folder with its bytes, by path relative to it.
-using Tree = std::map<std::string, std::string>;
-Tree ReadTree(const std::filesystem::path& folder);
-// Paths in `after` that are new or changed since `before`.
-std::vector<std::string> Changed(const Tree& before, const Tree& after);
+using testsupport::Changed;
+using testsupport::ReadTree;
+using testsupport::Tree;
 
 class WholeBuildTest : public ::testing::Test {
 protected:
