@@ -20,17 +20,23 @@ TEST_F(ProgramTest, DraggingTheSurfaceWithTheLeftButtonMovesTheWindow) {
     EXPECT_EQ(main.MousePointer(), forms::vbDefault);
 }
 
-TEST_F(ProgramTest, TheRightButtonDoesNotMoveTheWindow) {
+TEST_F(ProgramTest, OnlyTheLeftButtonMovesTheWindow) {
     MainWindow& main = Start().frm_Main;
     const double left = main.LeftTwips();
     desktop.SetMoveOffset(30, 40);
-    main.SetMousePointer(forms::vbCustom);
+    for (const auto button : {win::MouseButton::Right, win::MouseButton::Middle}) {
+        main.SetMousePointer(forms::vbCustom);
+        desktop.Press(main, button, win::POINT{600, 40});
+        desktop.MoveOver(main, win::POINT{610, 50});
+        desktop.Release(main, button, win::POINT{610, 50});
+        EXPECT_EQ(main.MousePointer(), forms::vbDefault);
+    }
+    // Both buttons held is no drag either.
+    desktop.Press(main, win::MouseButton::Left, win::POINT{600, 40});
     desktop.Press(main, win::MouseButton::Right, win::POINT{600, 40});
     desktop.MoveOver(main, win::POINT{610, 50});
-    desktop.Release(main, win::MouseButton::Right, win::POINT{610, 50});
     EXPECT_EQ(desktop.MoveLoops(), 0);
     EXPECT_DOUBLE_EQ(main.LeftTwips(), left);
-    EXPECT_EQ(main.MousePointer(), forms::vbDefault);
 }
 
 TEST_F(ProgramTest, PreviewControlsAskForARedrawExceptWhileAConfigurationIsRead) {
