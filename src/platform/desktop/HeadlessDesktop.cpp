@@ -186,6 +186,7 @@ std::optional<win::TooltipShow> HeadlessDesktop::ShownTooltip(win::HWND tooltip)
 int HeadlessDesktop::ShowMessageBox(win::HWND, const std::string& text,
                                     const std::string& caption) {
     messageBoxes_.push_back(MessageBoxRecord{text, caption});
+    if (messageBoxObserver_) messageBoxObserver_(messageBoxes_.back());
     return win::IDOK;
 }
 
@@ -245,6 +246,9 @@ void HeadlessDesktop::RunModalLoop(forms::Form& form) {
     }
 }
 
-void HeadlessDesktop::Refresh(forms::Control& control) { ++refreshes_[&control]; }
+void HeadlessDesktop::Refresh(forms::Control& control) {
+    ++refreshes_[&control];
+    if (refreshObserver_) refreshObserver_(control);
+}
 
 }  // namespace decalia::desktop

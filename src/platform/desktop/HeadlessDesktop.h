@@ -55,6 +55,15 @@ public:
     // How far the user drags a window in each move loop (none by default).
     void SetMoveOffset(int dx, int dy);
     void SetShellOpenSucceeds(bool succeeds) { shellOpenSucceeds_ = succeeds; }
+    // Told of every message box as it is shown (and answered OK at once), and
+    // of every redraw the program asks for: for a caller that reports the
+    // program's progress while it runs.
+    void OnMessageBox(std::function<void(const MessageBoxRecord&)> observer) {
+        messageBoxObserver_ = std::move(observer);
+    }
+    void OnRefresh(std::function<void(forms::Control&)> observer) {
+        refreshObserver_ = std::move(observer);
+    }
     void SetSoundPlays(bool plays) { soundPlays_ = plays; }
 
     // ---- The user's input -------------------------------------------------
@@ -138,6 +147,8 @@ private:
     std::map<const forms::Control*, int> refreshes_;
     int moveLoops_ = 0;
     std::map<win::HWND, win::TooltipShow> tooltips_;
+    std::function<void(const MessageBoxRecord&)> messageBoxObserver_;
+    std::function<void(forms::Control&)> refreshObserver_;
 };
 
 }  // namespace decalia::desktop

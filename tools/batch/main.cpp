@@ -1,0 +1,28 @@
+// decalia-batch JOB.ini [JOB.ini ...]: builds repaints without a screen,
+// through the same program and wizard a user clicks through. Installed beside
+// the program, whose folder it works in.
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "BatchTool.h"
+#include "platform/text/Text.h"
+
+int main(int argc, char** argv) {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        std::cerr << "decalia-batch: cannot find its own folder\n";
+        return 1;
+    }
+    const std::vector<std::string> jobs(argv + 1, argv + argc);
+    if (!jobs.empty() && (jobs[0] == "--help" || jobs[0] == "-h")) {
+        std::cout << "usage: decalia-batch JOB.ini [JOB.ini ...]\n";
+        return 0;
+    }
+    return decalia::batch::RunBatch(decalia::text::Utf8ToCp1252(exe.parent_path().string()), jobs,
+                                    std::cout, isatty(STDOUT_FILENO) != 0);
+}
