@@ -173,28 +173,34 @@ TEST_F(Session, ASecondBuildInARowReplacesTheFirstOfTheSameTitle) {
     ExpectReadyForTheNextRepaintOf(kKiteName);
 }
 
-TEST_F(Session, ATypedCallsignIsOfferedAgainInCapitalsAndDoesNotOutliveTheBuild) {
+TEST_F(Session, ATypedCallsignDoesNotOutliveItsBuildAndIsOfferedAgainInCapitals) {
     Application& a = StartWith({kKite});
     RunWizard(kKiteName, "Falcon", "fal1", "N5", [&] {
         TypeCallsign("falcon");
         PressEnter();
     });
-    EXPECT_EQ(a.job.Callsign, "falcon");
     EXPECT_EQ(Main().lbl_CurrentCallsign.Caption(), "falcon");
-
-    When(a.frm_Callsign, [&] {
-        EXPECT_EQ(a.frm_Callsign.lst_Callsign.Text(), "FALCON");
-        EXPECT_EQ(a.frm_Callsign.lbl_CurrentCallsign.Caption(), "falcon");
-        PressNext();
-    });
-    Click(Main().btn_Callsign);
-    EXPECT_EQ(a.job.Callsign, "FALCON");
     Click(Main().btn_CreateAircraft);
-
     EXPECT_EQ(EntryValue(kKite, EntryTitled(kKite, std::string(kKiteName) + " Falcon"),
                          "atc_airline"),
-              "FALCON");
+              "falcon");
     ExpectReadyForTheNextRepaintOf(kKiteName);
+
+    // The next repaint: a callsign typed and confirmed is a line of the list
+    // when the step is opened again.
+    When(a.frm_Callsign, [&] {
+        EXPECT_EQ(a.frm_Callsign.lbl_CurrentCallsign.Caption(), "NONE");
+        TypeCallsign("kestrel air");
+        PressEnter();
+    });
+    Click(Main().btn_Callsign);
+    When(a.frm_Callsign, [&] {
+        EXPECT_EQ(a.frm_Callsign.lst_Callsign.Text(), "KESTREL AIR");
+        EXPECT_EQ(a.frm_Callsign.lbl_CurrentCallsign.Caption(), "kestrel air");
+        PressClose();
+    });
+    Click(Main().btn_Callsign);
+    EXPECT_EQ(a.job.Callsign, "kestrel air");
 }
 
 TEST_F(Session, ARefusedBuildLeavesTheEarlierRepaintOfTheSameTitleInPlace) {
