@@ -1,6 +1,7 @@
 #include "app/ConfirmActions.h"
 
 #include <string>
+#include <string_view>
 
 #include "appstate/Application.h"
 #include "appstate/CurrentConfiguration.h"
@@ -37,6 +38,26 @@ void ChooseAircraft(Application& app, std::int32_t index) {
     Finish(app, app.frm_SelectAircraft);
 }
 
+// A step whose screen's text, unchanged, becomes the step value and the job
+// value. The main window shows the value, or the prefix and the trimmed value.
+struct TextStep {
+    forms::Form& screen;
+    std::string text;
+    std::string RepaintJob::*stepValue;
+    std::string RepaintJob::*jobValue;
+    ui::TinyButton& mark;
+    forms::Label& label;
+    std::string_view shownPrefix;
+};
+
+void ConfirmTextStep(Application& app, const TextStep& step) {
+    app.job.*step.stepValue = step.text;
+    const std::string& value = app.job.*step.jobValue = step.text;
+    MarkDone(step.mark, step.label,
+             step.shownPrefix.empty() ? value : std::string(step.shownPrefix) + text::Trim(value));
+    Finish(app, step.screen);
+}
+
 }  // namespace
 
 // Every entry with the chosen name is read in turn, so the last one stays
@@ -69,36 +90,35 @@ void ConfirmTemplateStep(Application& app) {
 }
 
 void ConfirmVariationStep(Application& app) {
-    RepaintJob& job = app.job;
-    job.Variation = job.StepVariation = app.frm_Variation.txt_Variation.Text();
-    MarkDone(app.frm_Main.btn_Variation, app.frm_Main.lbl_CurrentVariation, job.Variation);
-    Finish(app, app.frm_Variation);
+    MainWindow& main = app.frm_Main;
+    ConfirmTextStep(app, {app.frm_Variation, app.frm_Variation.txt_Variation.Text(),
+                          &RepaintJob::StepVariation, &RepaintJob::Variation, main.btn_Variation,
+                          main.lbl_CurrentVariation, ""});
     if (app.WizardMode) ShowFolderStep(app, true);
 }
 
 void ConfirmFolderStep(Application& app) {
-    RepaintJob& job = app.job;
-    job.FolderExtension = job.StepFolderExtension = app.frm_Folder.txt_Folder.Text();
-    MarkDone(app.frm_Main.btn_Folder, app.frm_Main.lbl_CurrentFolder,
-             "Texture." + text::Trim(job.FolderExtension));
-    Finish(app, app.frm_Folder);
+    MainWindow& main = app.frm_Main;
+    ConfirmTextStep(app, {app.frm_Folder, app.frm_Folder.txt_Folder.Text(),
+                          &RepaintJob::StepFolderExtension, &RepaintJob::FolderExtension,
+                          main.btn_Folder, main.lbl_CurrentFolder, "Texture."});
     if (app.WizardMode) ShowTailNumberStep(app, true);
 }
 
 void ConfirmTailNumberStep(Application& app) {
-    RepaintJob& job = app.job;
-    job.TailNumber = job.StepTailNumber = app.frm_TailNumber.txt_TailNumber.Text();
-    MarkDone(app.frm_Main.btn_TailNumber, app.frm_Main.lbl_CurrentTailNumber, job.TailNumber);
-    Finish(app, app.frm_TailNumber);
+    MainWindow& main = app.frm_Main;
+    ConfirmTextStep(app, {app.frm_TailNumber, app.frm_TailNumber.txt_TailNumber.Text(),
+                          &RepaintJob::StepTailNumber, &RepaintJob::TailNumber, main.btn_TailNumber,
+                          main.lbl_CurrentTailNumber, ""});
     if (app.WizardMode) ShowCallsignStep(app, true);
 }
 
 void ConfirmCallsignStep(Application& app) {
-    RepaintJob& job = app.job;
-    job.Callsign = job.StepCallsign = app.frm_Callsign.lst_Callsign.Text();
-    MarkDone(app.frm_Main.btn_Callsign, app.frm_Main.lbl_CurrentCallsign, job.Callsign);
-    Finish(app, app.frm_Callsign);
-    if (app.WizardMode) app.frm_Main.btn_CreateAircraft.SetState("enabled");
+    MainWindow& main = app.frm_Main;
+    ConfirmTextStep(app, {app.frm_Callsign, app.frm_Callsign.lst_Callsign.Text(),
+                          &RepaintJob::StepCallsign, &RepaintJob::Callsign, main.btn_Callsign,
+                          main.lbl_CurrentCallsign, ""});
+    if (app.WizardMode) main.btn_CreateAircraft.SetState("enabled");
 }
 
 void ConfirmStep(Application& app, int step) {
