@@ -3,7 +3,6 @@
 
 #include "ProgramFixture.h"
 
-#include "app/ConfirmActions.h"
 #include "ui/TinyButton.h"
 
 namespace decalia {
@@ -154,13 +153,6 @@ TEST_F(DispatchTest, PreviousOnStepTwoGoesBackWithoutTouchingTheTemplate) {
     EXPECT_EQ(a.job.TemplateName, "");
     EXPECT_EQ(a.frm_Main.btn_SelectTemplate.picture(), kStepOpen);
     EXPECT_FALSE(a.TemplateLoaded);
-}
-
-TEST_F(DispatchTest, TheConfirmationSoundIsTheProgramsOwnFile) {
-    Application& a = Start();
-    PlayConfirmSound(a);
-    ASSERT_EQ(desktop.Sounds().size(), 1u);
-    EXPECT_NE(desktop.Sounds()[0].find("Next.wav"), std::string::npos);
 }
 
 }  // namespace

