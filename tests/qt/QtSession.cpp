@@ -1,0 +1,125 @@
+#include "QtSession.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+
+#include "app/Mod_Main.h"
+#include "platform/forms/Forms.h"
+
+namespace decalia::qttest {
+namespace {
+
+// The offscreen platform says what it cannot do for every window.
+void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith("This plugin does not support") ||
+        message.startsWith("No audio device"))
+        return;
+    qt_message_output(type, context, message);
+}
+
+// One application per test program, on the offscreen platform unless the
+// caller chose another.
+void EnsureApplication() {
+    if (QApplication::instance() != nullptr) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    static int argc = 1;
+    static char name[] = "test_qt";
+    static char* argv[] = {name, nullptr};
+    qInstallMessageHandler(QuietPlatform);
+    new QApplication(argc, argv);
+}
+
+}  // namespace
+
+QtSession::QtSession() { EnsureApplication(); }
+
+QtSession::~QtSession() {
+    program.reset();
+    desktop.reset();
+}
+
+Application& QtSession::Start(std::initializer_list<const char*> aircraft, int dotsPerInch) {
+    for (const char* stem : aircraft) install.AddDemoAircraft(stem);
+    desktop = std::make_unique<qt::QtDesktop>(
+        qt::QtDesktopOptions{dotsPerInch, qt::ProcessEnd::Throw});
+    desktop->OnModal([this](forms::Form& form) {
+        const auto user = screenUsers_.find(form.Name());
+        if (user == screenUsers_.end()) {
+            ADD_FAILURE() << form.Name() << " shown with nothing for the user to do";
+            form.Hide();
+            return;
+        }
+        const std::function<void()> act = std::move(user->second);
+        screenUsers_.erase(user);
+        act();
+    });
+    desktop->OnDialog([this](QWidget& dialog) {
+        if (dialogUser_) {
+            const auto act = std::move(dialogUser_);
+            dialogUser_ = nullptr;
+            act(dialog);
+        } else {
+            ADD_FAILURE() << "a dialog with nothing for the user to do";
+            dialog.close();
+        }
+    });
+    program = std::make_unique<Application>(*desktop, install.AppFolder());
+    decalia::Main(*program);
+    return *program;
+}
+
+void QtSession::When(const forms::Form& screen, std::function<void()> user) {
+    screenUsers_[screen.Name()] = std::move(user);
+}
+
+qt::FormWidget& QtSession::Shown(const forms::Form& form) {
+    qt::FormWidget* widget = desktop->WidgetOf(form);
+    if (widget == nullptr || !widget->isVisible())
+        throw std::runtime_error(form.Name() + " is not on the screen");
+    return *widget;
+}
+
+void QtSession::Click(forms::Control& control) {
+    qt::FormWidget& form = Shown(control.Parent());
+    if (QWidget* widget = form.WidgetOf(control)) {
+        QTest::mouseMove(widget, widget->rect().center());
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        return;
+    }
+    const QPoint centre = form.RectInForm(control.hWnd()).center();
+    QTest::mouseMove(&form, centre);
+    QTest::mouseClick(&form, Qt::LeftButton, {}, centre);
+}
+
+void QtSession::ClickLine(forms::ListBox& list, int line) {
+    auto* view = qobject_cast<QAbstractItemView*>(Shown(list.Parent()).WidgetOf(list));
+    ASSERT_NE(view, nullptr);
+    const QRect row = view->visualRect(view->model()->index(line, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+}
+
+void QtSession::TypeInto(forms::TextBox& box, const std::string& text) {
+    QWidget* widget = Shown(box.Parent()).WidgetOf(box);
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget, QString::fromStdString(text));
+}
+
+void QtSession::PressKey(forms::Control& control, Qt::Key key) {
+    QWidget* widget = Shown(control.Parent()).WidgetOf(control);
+    QTest::keyClick(widget != nullptr ? widget : &Shown(control.Parent()), key);
+}
+
+QImage QtSession::Screenshot(forms::Form& form, const std::string& name) {
+    const QImage image = desktop->Grab(form);
+    const std::filesystem::path folder(DECALIA_SCREENSHOT_DIR);
+    std::filesystem::create_directories(folder);
+    image.save(QString::fromStdString((folder / (name + ".png")).string()));
+    return image;
+}
+
+}  // namespace decalia::qttest
