@@ -1,8 +1,6 @@
 #include "QtSession.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QTest>
 #include <filesystem>
 
 #include "app/Mod_Main.h"
@@ -66,6 +64,7 @@ Application& QtSession::Start(std::initializer_list<const char*> aircraft, int d
             dialog.close();
         }
     });
+    user = std::make_unique<qt::ScreenUser>(*desktop);
     program = std::make_unique<Application>(*desktop, install.AppFolder());
     decalia::Main(*program);
     return *program;
@@ -73,45 +72,6 @@ Application& QtSession::Start(std::initializer_list<const char*> aircraft, int d
 
 void QtSession::When(const forms::Form& screen, std::function<void()> user) {
     screenUsers_[screen.Name()] = std::move(user);
-}
-
-qt::FormWidget& QtSession::Shown(const forms::Form& form) {
-    qt::FormWidget* widget = desktop->WidgetOf(form);
-    if (widget == nullptr || !widget->isVisible())
-        throw std::runtime_error(form.Name() + " is not on the screen");
-    return *widget;
-}
-
-void QtSession::Click(forms::Control& control) {
-    qt::FormWidget& form = Shown(control.Parent());
-    if (QWidget* widget = form.WidgetOf(control)) {
-        QTest::mouseMove(widget, widget->rect().center());
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-        return;
-    }
-    const QPoint centre = form.RectInForm(control.hWnd()).center();
-    QTest::mouseMove(&form, centre);
-    QTest::mouseClick(&form, Qt::LeftButton, {}, centre);
-}
-
-void QtSession::ClickLine(forms::ListBox& list, int line) {
-    auto* view = qobject_cast<QAbstractItemView*>(Shown(list.Parent()).WidgetOf(list));
-    ASSERT_NE(view, nullptr);
-    const QRect row = view->visualRect(view->model()->index(line, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
-}
-
-void QtSession::TypeInto(forms::TextBox& box, const std::string& text) {
-    QWidget* widget = Shown(box.Parent()).WidgetOf(box);
-    ASSERT_NE(widget, nullptr);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(widget, QString::fromStdString(text));
-}
-
-void QtSession::PressKey(forms::Control& control, Qt::Key key) {
-    QWidget* widget = Shown(control.Parent()).WidgetOf(control);
-    QTest::keyClick(widget != nullptr ? widget : &Shown(control.Parent()), key);
 }
 
 QImage QtSession::Screenshot(forms::Form& form, const std::string& name) {

@@ -15,6 +15,7 @@
 #include "appstate/Application.h"
 #include "qt/FormWidget.h"
 #include "qt/QtDesktop.h"
+#include "qt/ScreenUser.h"
 #include "support/Installation.h"
 
 namespace decalia::qttest {
@@ -33,21 +34,20 @@ protected:
     // ---- The user -----------------------------------------------------------
     void When(const forms::Form& screen, std::function<void()> user);
     void WhenDialog(std::function<void(QWidget&)> user) { dialogUser_ = std::move(user); }
-    // A left click in the middle of a control, on whatever the screen shows there.
-    void Click(forms::Control& control);
-    void ClickLine(forms::ListBox& list, int line);
-    // Selects all of the box's text and types over it.
-    void TypeInto(forms::TextBox& box, const std::string& text);
-    void PressKey(forms::Control& control, Qt::Key key);
+    void Click(forms::Control& control) { user->Click(control); }
+    void ClickLine(forms::ListBox& list, int line) { user->ClickLine(list, line); }
+    void TypeInto(forms::TextBox& box, const std::string& text) { user->TypeInto(box, text); }
+    void PressKey(forms::Control& control, Qt::Key key) { user->PressKey(control, key); }
 
     // ---- What the user sees ---------------------------------------------------
-    qt::FormWidget& Shown(const forms::Form& form);
+    qt::FormWidget& Shown(const forms::Form& form) { return user->Shown(form); }
     // Saves the window as the user sees it into the build tree's screenshots.
     QImage Screenshot(forms::Form& form, const std::string& name);
 
     testsupport::Installation install;
     std::unique_ptr<qt::QtDesktop> desktop;
     std::unique_ptr<Application> program;
+    std::unique_ptr<qt::ScreenUser> user;
 
 private:
     std::map<std::string, std::function<void()>> screenUsers_;

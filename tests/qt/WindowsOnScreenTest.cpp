@@ -110,7 +110,9 @@ TEST_F(WindowsOnScreen, MessageBoxHasOnlyOkAndTheProgramTitle) {
         dialog.close();
     });
     When(a.frm_SelectAircraft, [] { FAIL() << "the step opened with no aircraft"; });
-    Click(a.frm_Main.btn_SelectAircraft);
+    qt::FormWidget& main = Shown(a.frm_Main);
+    QTest::mouseClick(&main, Qt::LeftButton, {},
+                      main.RectInForm(a.frm_Main.btn_SelectAircraft.hWnd()).center());
     ASSERT_EQ(desktop->MessageBoxes().size(), 1u);
     EXPECT_EQ(title, "Decalia");
     EXPECT_EQ(buttons, 1);
