@@ -130,7 +130,7 @@ Problem CheckModelOffsets(const Application& app) {
                 .size() +
             4;
         for (const std::int32_t offset : texture.MdlOffsets) {
-            if (offset >= 1 && static_cast<std::uint64_t>(offset) - 1 + nameLength <= length) continue;
+            if (ModelOffsetHolds(offset, nameLength, length)) continue;
             return "The model offset " + std::to_string(offset) + " of the texture " +
                    Quoted(text::Trim(texture.ViewName)) + " lies outside the base model " +
                    DisplayPath(model) + " (" + std::to_string(length) +
@@ -162,6 +162,10 @@ Problem CheckTitle(const Application& app) {
 }
 
 }  // namespace
+
+bool ModelOffsetHolds(std::int32_t offset, std::uint64_t nameLength, std::uint64_t modelLength) {
+    return offset >= 1 && static_cast<std::uint64_t>(offset) - 1 + nameLength <= modelLength;
+}
 
 std::optional<std::string> CheckBuildInputs(const Application& app) {
     if (!app.TemplateLoaded) {

@@ -8,16 +8,38 @@
 
 namespace decalia {
 
-std::string AirplanesFolder(const Application& app) {
-    return app.AppPath("\\..\\..\\SimObjects\\Airplanes");
+std::string AirplanesFolderIn(std::string_view appFolder) {
+    return std::string(appFolder) + "\\..\\..\\SimObjects\\Airplanes";
 }
 
+std::string AircraftFolderIn(std::string_view appFolder, const config::AircraftConfiguration& c) {
+    return AirplanesFolderIn(appFolder) + "\\" + text::Trim(c.AircraftDirectory);
+}
+
+std::string DataFolderIn(std::string_view appFolder, const config::AircraftConfiguration& c) {
+    return std::string(appFolder) + "\\Data." + text::Trim(c.DataPath);
+}
+
+std::string BaseAircraftCfgIn(std::string_view appFolder, const config::AircraftConfiguration& c) {
+    return DataFolderIn(appFolder, c) + "\\Aircraft.cfg";
+}
+
+std::string BaseModelFileIn(std::string_view appFolder, const config::AircraftConfiguration& c) {
+    return DataFolderIn(appFolder, c) + "\\" + text::Trim(c.BaseModelName) + ".mdl";
+}
+
+std::string BaseAirFileIn(std::string_view appFolder, const config::AircraftConfiguration& c) {
+    return DataFolderIn(appFolder, c) + "\\" + text::Trim(c.BaseAirName) + ".air";
+}
+
+std::string AirplanesFolder(const Application& app) { return AirplanesFolderIn(app.AppFolder()); }
+
 std::string AircraftFolder(const Application& app) {
-    return AirplanesFolder(app) + "\\" + text::Trim(app.configuration.AircraftDirectory);
+    return AircraftFolderIn(app.AppFolder(), app.configuration);
 }
 
 std::string DataFolder(const Application& app) {
-    return app.AppPath("\\Data." + text::Trim(app.configuration.DataPath));
+    return DataFolderIn(app.AppFolder(), app.configuration);
 }
 
 std::string RepaintFolderExtension(const Application& app) {
@@ -36,14 +58,16 @@ std::string AircraftCfgBackup(const Application& app) {
     return AircraftFolder(app) + "\\Aircraft.bak";
 }
 
-std::string BaseAircraftCfg(const Application& app) { return DataFolder(app) + "\\Aircraft.cfg"; }
+std::string BaseAircraftCfg(const Application& app) {
+    return BaseAircraftCfgIn(app.AppFolder(), app.configuration);
+}
 
 std::string BaseModelFile(const Application& app) {
-    return DataFolder(app) + "\\" + text::Trim(app.configuration.BaseModelName) + ".mdl";
+    return BaseModelFileIn(app.AppFolder(), app.configuration);
 }
 
 std::string BaseAirFile(const Application& app) {
-    return DataFolder(app) + "\\" + text::Trim(app.configuration.BaseAirName) + ".air";
+    return BaseAirFileIn(app.AppFolder(), app.configuration);
 }
 
 std::string ModelCopyFolder(const Application& app) {

@@ -5,9 +5,20 @@
 #include <string>
 #include <string_view>
 
+#include "config/AircraftConfiguration.h"
+
 namespace decalia {
 
 class Application;
+
+// The same folders and base files from a program folder and a configuration
+// alone, for checking a configuration without a running program.
+std::string AirplanesFolderIn(std::string_view appFolder);
+std::string AircraftFolderIn(std::string_view appFolder, const config::AircraftConfiguration& c);
+std::string DataFolderIn(std::string_view appFolder, const config::AircraftConfiguration& c);
+std::string BaseAircraftCfgIn(std::string_view appFolder, const config::AircraftConfiguration& c);
+std::string BaseModelFileIn(std::string_view appFolder, const config::AircraftConfiguration& c);
+std::string BaseAirFileIn(std::string_view appFolder, const config::AircraftConfiguration& c);
 
 // <app>\..\..\SimObjects\Airplanes
 std::string AirplanesFolder(const Application& app);
