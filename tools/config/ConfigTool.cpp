@@ -1,7 +1,9 @@
 #include "ConfigTool.h"
 
+#include <filesystem>
 #include <optional>
 
+#include "CheckConfiguration.h"
 #include "ShowConfiguration.h"
 #include "config/AircraftCatalogue.h"
 #include "config/LoadAircraftConfig.h"
@@ -17,11 +19,14 @@ constexpr const char* kUsage =
     "usage: decalia-config [--key TEXT] encrypt IN.ini OUT.bin\n"
     "       decalia-config [--key TEXT] decrypt IN.bin OUT.ini\n"
     "       decalia-config [--key TEXT] [--dxt3] show FILE.bin\n"
-    "       decalia-config list FOLDER   (the catalogue the program builds from FOLDER)\n";
+    "       decalia-config list FOLDER   (the catalogue the program builds from FOLDER)\n"
+    "       decalia-config [--key TEXT] [--app FOLDER] check [FILE.bin ...]\n"
+    "                      (every configuration of the program folder when no file is named)\n";
 
 struct Options {
     std::string key{config::kProgramKey};
     bool dxt3 = false;
+    std::string appFolder;  // Windows-1252; empty: the folder this tool is installed in
     std::vector<std::string> words;
 };
 
@@ -38,6 +43,12 @@ std::optional<Options> Parse(const std::vector<std::string>& args, std::ostream&
                 err << "decalia-config: the key must not be empty\n";
                 return std::nullopt;
             }
+        } else if (args[i] == "--app") {
+            if (i + 1 == args.size()) {
+                err << "decalia-config: --app needs a folder\n";
+                return std::nullopt;
+            }
+            options.appFolder = text::Utf8ToCp1252(args[++i]);
         } else if (args[i] == "--dxt3") {
             options.dxt3 = true;
         } else {
@@ -113,6 +124,49 @@ int List(const Options& o, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+// Installed beside the program, like decalia-batch.
+std::optional<std::string> OwnFolder() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::nullopt;
+    return text::Utf8ToCp1252(exe.parent_path().string());
+}
+
+int CheckInstalled(const std::string& appFolder, const Options& o, std::ostream& out,
+                   std::ostream& err) {
+    const std::string folder = config::ConfigurationsFolder(appFolder);
+    const auto names = fs::ListFiles(folder, "*.bin");
+    if (names.empty()) {
+        err << "decalia-config: no configurations in " << text::Cp1252ToUtf8(fs::Resolve(folder)) << '\n';
+        return 1;
+    }
+    bool clean = true;
+    for (const std::string& name : names)
+        clean = CheckConfigurationFile(folder + "\\" + name, text::Cp1252ToUtf8(name), appFolder,
+                                       o.key, out) && clean;
+    return clean ? 0 : 1;
+}
+
+int Check(const Options& o, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> appFolder = o.appFolder.empty() ? OwnFolder() : o.appFolder;
+    if (!appFolder || !fs::FolderExists(*appFolder)) {
+        err << "decalia-config: no program folder "
+            << (appFolder ? text::Cp1252ToUtf8(*appFolder) : std::string()) << '\n';
+        return 1;
+    }
+    if (o.words.size() == 1) return CheckInstalled(*appFolder, o, out, err);
+    bool clean = true;
+    for (std::size_t i = 1; i < o.words.size(); ++i) {
+        const std::string path = text::Utf8ToCp1252(o.words[i]);
+        if (!CheckReadable(path, o.words[i], err)) {
+            clean = false;
+            continue;
+        }
+        clean = CheckConfigurationFile(path, o.words[i], *appFolder, o.key, out) && clean;
+    }
+    return clean ? 0 : 1;
+}
+
 }  // namespace
 
 int RunConfigTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -126,6 +180,7 @@ int RunConfigTool(const std::vector<std::string>& args, std::ostream& out, std::
     if (words.size() == 3 && words[0] == "decrypt") return Decrypt(*options, err);
     if (words.size() == 2 && words[0] == "show") return Show(*options, out, err);
     if (words.size() == 2 && words[0] == "list") return List(*options, out, err);
+    if (!words.empty() && words[0] == "check") return Check(*options, out, err);
     if (words.size() == 1 && (words[0] == "--help" || words[0] == "help")) {
         out << kUsage;
         return 0;
