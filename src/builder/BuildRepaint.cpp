@@ -9,6 +9,7 @@
 #include "builder/BuildChecks.h"
 #include "builder/BuildFailure.h"
 #include "builder/BuildProgress.h"
+#include "builder/BuildReport.h"
 #include "builder/ModelTextures.h"
 #include "builder/SaveTextures.h"
 #include "platform/fs/Fs.h"
@@ -53,10 +54,13 @@ std::string ShortfallText(const TextureShortfall& shortfall) {
 }  // namespace
 
 void BuildRepaint(Application& app) {
+    BuildRecorder report(app);
     if (const auto problem = CheckBuildInputs(app)) {
+        report.Refused(*problem);
         Tell(app, *problem);
         return;
     }
+    report.Started();
     MainWindow& main = app.frm_Main;
     ShowBuildStatus(app, "Copying Files");
     fs::SetCurrentFolder(app.AppFolder());
@@ -64,12 +68,14 @@ void BuildRepaint(Application& app) {
     try {
         BuildFilesAndEntry(app);
     } catch (const BuildFailure& failure) {
+        report.Failed(failure);
         Tell(app, DescribeBuildFailure(failure));
         return;
     }
     ShowBuildProgress(app, 20);
     const TextureShortfall shortfall = ProduceTextures(app);
     main.Pic_StatusBackground.SetVisible(false);
+    report.Finished(shortfall, shortfall.missing.empty() ? "Built" : ShortfallText(shortfall));
     ReadAircraftAgain(app);
     if (!shortfall.missing.empty()) {
         ShowBuildStatus(app, ShortfallText(shortfall));

@@ -40,7 +40,12 @@ void ProduceAll(Application& app, TextureShortfall& shortfall) {
             continue;
         }
         ShowBuildStatus(app, "Working Texture - " + *name);
-        if (!ProduceTextureFile(app, i, *name)) NoteMissing(shortfall, *name);
+        TextureReport& report = shortfall.textures.emplace_back();
+        report.name = *name;
+        report.format = text::UCase(text::Trim(textures[i].TextureFormat));
+        report.width = textures[i].TextureSizeX;
+        report.height = textures[i].TextureSizeY;
+        if (!ProduceTextureFile(app, i, *name, &report)) NoteMissing(shortfall, *name);
     }
 }
 

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "builder/TextureQuality.h"
+
 namespace decalia {
 
 class Application;
@@ -17,6 +19,8 @@ class Application;
 struct TextureShortfall {
     std::vector<std::string> missing;
     int total = 0;
+    // Every texture that had an output name, for the build report.
+    std::vector<TextureReport> textures;
 };
 
 // Passes over every failure and goes on with the next texture; what failed is

@@ -1,10 +1,13 @@
 #include "builder/TextureSheet.h"
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "appstate/Application.h"
 #include "builder/TextureFormatNames.h"
+#include "builder/TextureQuality.h"
 #include "imaging/BitmapSurfaces.h"
 #include "imaging/CallDXTdll.h"
 #include "imaging/Composition.h"
@@ -24,8 +27,9 @@ bool MakeAlphaSheet(Application& app, std::size_t textureIndex, const TextureFor
     return Create8BitSurface(app, 8, texture.TextureSizeX, texture.TextureSizeY);
 }
 
+// The DXT1 call lets the sheet go, so its pixels are taken before it.
 bool CallLibrary(Application& app, std::size_t textureIndex, const TextureFormatRow& row,
-                 const std::string& name) {
+                 const std::string& name, std::optional<texlib::RgbaImage>* keptSheet) {
     const std::string colour = name + "_c";
     const std::string alpha = name + "_a";
     if (!Save24BitBitmap(app, colour)) return false;
@@ -34,8 +38,10 @@ bool CallLibrary(Application& app, std::size_t textureIndex, const TextureFormat
         return true;
     }
     if (!MakeAlphaSheet(app, textureIndex, row) || !Save8BitBitmap(app, alpha)) return false;
-    if (row.call == TextureCall::Dxt1)
+    if (row.call == TextureCall::Dxt1) {
+        if (keptSheet != nullptr) *keptSheet = SheetImage(app.sheetSurface);
         CompressTextureDXT1(app, colour, alpha, name);
+    }
     else
         CompressTexture(app, colour, alpha, name, row.flag, row.formatCode);
     return true;
@@ -43,13 +49,24 @@ bool CallLibrary(Application& app, std::size_t textureIndex, const TextureFormat
 
 }  // namespace
 
-bool ProduceTextureFile(Application& app, std::size_t textureIndex, const std::string& name) {
+bool ProduceTextureFile(Application& app, std::size_t textureIndex, const std::string& name,
+                        TextureReport* report) {
+    const auto start = std::chrono::steady_clock::now();
     const std::string output = TempBitmapPath(app, name);
     fs::DeleteFile(output);
     const TextureFormatRow* row = TextureFormatRowFor(app.configuration.Textures[textureIndex].TextureFormat);
     if (row == nullptr || !ComposeTextureSheet(app, static_cast<std::int16_t>(textureIndex)))
         return false;
-    return CallLibrary(app, textureIndex, *row, name) && fs::FileExists(output);
+    std::optional<texlib::RgbaImage> sheet;
+    const bool written = CallLibrary(app, textureIndex, *row, name, report ? &sheet : nullptr) &&
+                         fs::FileExists(output);
+    if (report == nullptr || !written) return written;
+    report->milliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    report->written = true;
+    if (!sheet) sheet = SheetImage(app.sheetSurface);
+    if (sheet) MeasureWrittenTexture(fs::Resolve(output), *sheet, *report);
+    return true;
 }
 
 }  // namespace decalia

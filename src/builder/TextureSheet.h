@@ -8,9 +8,12 @@
 namespace decalia {
 
 class Application;
+struct TextureReport;
 
 // True when TempBitmaps\<name>.bmp was written by this call; a file left
 // there by an earlier build never counts.
-bool ProduceTextureFile(Application& app, std::size_t textureIndex, const std::string& name);
+// The report, when given, gets the texture's time and how it came out.
+bool ProduceTextureFile(Application& app, std::size_t textureIndex, const std::string& name,
+                        TextureReport* report = nullptr);
 
 }  // namespace decalia
