@@ -40,6 +40,14 @@ protected:
     testsupport::Tree Written() const {
         return testsupport::ReadTree(install.Root() / "SimObjects");
     }
+    // The paths of the "report: " lines printed so far.
+    std::vector<std::string> ReportsNamed() const {
+        std::vector<std::string> reports;
+        const std::string text = out.str();
+        for (auto at = text.find("  report: "); at != std::string::npos; at = text.find("  report: ", at + 1))
+            reports.push_back(text.substr(at + 10, text.find('\n', at) - at - 10));
+        return reports;
+    }
 };
 
 TEST_F(BatchTest, BuildsEveryJobAndSaysWhere) {
@@ -62,6 +70,10 @@ TEST_F(BatchTest, BuildsEveryJobAndSaysWhere) {
               std::string::npos)
         << out.str();
     EXPECT_NE(out.str().find("Working Texture - KW350_BAT_fuse"), std::string::npos);
+    const std::vector<std::string> reports = ReportsNamed();
+    ASSERT_EQ(reports.size(), 2u) << out.str();
+    for (const std::string& report : reports)
+        EXPECT_NE(testsupport::ReadFile(report).find("\r\nOutcome: Built\r\n"), std::string::npos);
 }
 
 struct BrokenJob {
@@ -91,8 +103,15 @@ TEST_F(BatchTest, RefusesAJobWithAProblemAndWritesNothingForIt) {
         EXPECT_NE(out.str().find(file + ": refused: "), std::string::npos) << out.str();
         EXPECT_NE(out.str().find(job.said), std::string::npos) << out.str();
         EXPECT_EQ(Written(), before);
+        const std::vector<std::string> reports = ReportsNamed();
+        ASSERT_EQ(reports.size(), 1u) << out.str();
+        const std::string report = testsupport::ReadFile(reports.front());
+        EXPECT_NE(report.find("\r\nOutcome: Refused: "), std::string::npos) << report;
+        EXPECT_NE(report.find(job.said), std::string::npos) << report;
     }
-    EXPECT_TRUE(testsupport::ReadTree(install.AppDir() / "TempBitmaps").empty());
+    // Only the reports: no scratch bitmap of a refused job.
+    for (const auto& [path, bytes] : testsupport::ReadTree(install.AppDir() / "TempBitmaps"))
+        EXPECT_TRUE(path == "last-build.txt" || path.starts_with("Reports")) << path;
 }
 
 TEST_F(BatchTest, NamesEveryMissingKeyOfAJobFile) {

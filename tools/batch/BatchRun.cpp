@@ -10,6 +10,7 @@
 #include "builder/BuildChecks.h"
 #include "builder/BuildPaths.h"
 #include "builder/BuildRepaint.h"
+#include "builder/BuildReport.h"
 #include "platform/desktop/HeadlessDesktop.h"
 #include "platform/gdi/BmpFile.h"
 #include "platform/text/Text.h"
@@ -20,7 +21,7 @@ namespace {
 
 constexpr double kBarMargins = 60;  // twips the bar keeps free inside its container
 
-JobResult Refused(std::string why) { return {Outcome::Refused, std::move(why)}; }
+JobResult Refused(std::string why) { return {Outcome::Refused, std::move(why), {}}; }
 
 // What step 2 would load: a 24-bit bitmap the platform can read.
 bool ReadableTemplate(const std::string& path) {
@@ -69,10 +70,10 @@ JobResult Build(desktop::HeadlessDesktop& desktop, Application& app, const Batch
     ReportProgress(app, desktop, reporter);
     user.CreateAircraft();
     const std::string status = app.frm_Main.lbl_Status.Caption();
-    if (status == kStatusBuilt) return {Outcome::Built, "\"" + text::Cp1252ToUtf8(title) + "\" into " + where};
+    if (status == kStatusBuilt) return {Outcome::Built, "\"" + text::Cp1252ToUtf8(title) + "\" into " + where, {}};
     if (desktop.MessageBoxes().size() > messagesBefore)
-        return {Outcome::Failed, text::Cp1252ToUtf8(desktop.MessageBoxes().back().text)};
-    return {Outcome::Failed, text::Cp1252ToUtf8(status)};
+        return {Outcome::Failed, text::Cp1252ToUtf8(desktop.MessageBoxes().back().text), {}};
+    return {Outcome::Failed, text::Cp1252ToUtf8(status), {}};
 }
 
 }  // namespace
@@ -85,11 +86,19 @@ JobResult RunJob(const std::string& appFolder, const BatchJob& job, Reporter& re
     auto app = std::make_unique<Application>(desktop, appFolder);
     try {
         Main(*app);
-        return Build(desktop, *app, job, reporter);
+        const auto before = LastSavedReport(appFolder);
+        JobResult result = Build(desktop, *app, job, reporter);
+        auto report = LastSavedReport(appFolder);
+        // A job refused before "Create Aircraft" gets its report here.
+        if (report == before)
+            report = result.outcome == Outcome::Refused ? BuildRecorder(*app).Refused(text::Utf8ToCp1252(result.detail))
+                                                        : std::nullopt;
+        result.report = text::Cp1252ToUtf8(report.value_or(""));
+        return result;
     } catch (const win::ProcessEnded&) {
         const auto& boxes = desktop.MessageBoxes();
         return {Outcome::Failed, "the program ended" + (boxes.empty() ? std::string()
-                                                                      : ": " + text::Cp1252ToUtf8(boxes.back().text))};
+                                                                      : ": " + text::Cp1252ToUtf8(boxes.back().text)), {}};
     } catch (const desktop::ScriptError& error) {
         return Refused(std::string("the wizard did not take the job's values (") + error.what() + ")");
     }

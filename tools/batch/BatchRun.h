@@ -16,6 +16,7 @@ enum class Outcome { Built, Refused, Failed };
 struct JobResult {
     Outcome outcome = Outcome::Failed;
     std::string detail;  // where the repaint went, or why it was not built
+    std::string report;  // the job's build report; empty when the job never reached the wizard
 };
 
 JobResult RunJob(const std::string& appFolder, const BatchJob& job, Reporter& reporter);

@@ -21,10 +21,11 @@ JobResult RunJobFile(const std::string& appFolder, const std::string& file, Repo
     JobRead read = ReadJobFile(file);
     if (!read.job) {
         for (const std::string& problem : read.problems) reporter.Line(file + ": " + problem);
-        return {Outcome::Refused, read.problems.front()};
+        return {Outcome::Refused, read.problems.front(), {}};
     }
     JobResult result = RunJob(appFolder, *read.job, reporter);
     if (result.outcome == Outcome::Refused) reporter.Line(file + ": " + result.detail);
+    if (!result.report.empty()) reporter.Line("report: " + result.report);
     return result;
 }
 
