@@ -2,6 +2,7 @@
 #include <array>
 
 #include "texlib/BlockCodec.h"
+#include "texlib/ColourPalette.h"
 #include "texlib/LittleEndian.h"
 #include "texlib/SizeGuard.h"
 
@@ -10,31 +11,18 @@ namespace {
 
 using Palette = std::array<std::array<std::uint8_t, 4>, 4>;
 
-std::array<std::uint8_t, 4> Expand565(std::uint16_t c) {
-    const auto expand = [](unsigned v, unsigned top) {
-        return static_cast<std::uint8_t>((v * 255 + top / 2) / top);
-    };
-    return {expand(c >> 11 & 31u, 31), expand(c >> 5 & 63u, 63), expand(c & 31u, 31), 255};
-}
-
-std::uint8_t Mix(unsigned a, unsigned b, unsigned weightA, unsigned weightB) {
-    return static_cast<std::uint8_t>((a * weightA + b * weightB + (weightA + weightB) / 2) /
-                                     (weightA + weightB));
-}
-
-// DXT3 colour blocks always use four colours; DXT1 uses three and transparent
-// black when the first endpoint is not the greater.
 Palette ColourPalette(std::span<const std::uint8_t> block, bool alwaysFourColours) {
     const std::uint16_t c0 = GetU16(block, 0);
     const std::uint16_t c1 = GetU16(block, 2);
-    Palette p{Expand565(c0), Expand565(c1), {}, {}};
-    const bool four = alwaysFourColours || c0 > c1;
-    for (std::size_t c = 0; c < 3; ++c) {
-        p[2][c] = four ? Mix(p[0][c], p[1][c], 2, 1) : Mix(p[0][c], p[1][c], 1, 1);
-        p[3][c] = four ? Mix(p[0][c], p[1][c], 1, 2) : 0;
+    const bool four = UsesFourColours(c0, c1, alwaysFourColours);
+    const std::array<Rgb, 4> colours = PaletteColours(c0, c1, four);
+    Palette p{};
+    for (std::size_t entry = 0; entry < 4; ++entry) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            p[entry][c] = static_cast<std::uint8_t>(colours[entry][c]);
+        }
+        p[entry][3] = entry == 3 && !four ? 0 : 255;
     }
-    p[2][3] = 255;
-    p[3][3] = four ? 255 : 0;
     return p;
 }
 
