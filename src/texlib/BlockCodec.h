@@ -15,9 +15,12 @@
 namespace decalia::texlib {
 
 enum class Quality {
-    Fast,     // stb_dxt, normal mode
-    Default,  // stb_dxt, high-quality mode
-    Maximum,  // libsquish cluster fit: best colour endpoints, several times slower
+    Fast,       // our encoder, its quick pass alone
+    Default,    // our encoder, thorough where a block's quick error stays high
+    Maximum,    // our encoder, thorough on every block
+    Squish,     // libsquish cluster fit, kept for comparison
+    Stb,        // stb_dxt high-quality mode, kept for comparison
+    StbNormal,  // stb_dxt normal mode, for the benchmarks
 };
 
 struct EncodeOptions {

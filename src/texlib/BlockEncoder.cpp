@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "texlib/BlockCodec.h"
+#include "texlib/ColourEncoder.h"
 #include "texlib/Parallel.h"
 #include "texlib/PixelPacking.h"
 
@@ -51,17 +52,6 @@ void SquishColour(const Block& block, std::uint8_t* out, int formatFlag) {
     squish::CompressMasked(block.data(), 0xFFFF, out, formatFlag | squish::kColourClusterFit);
 }
 
-// A DXT1 colour block; stb_dxt writes only the four-colour mode, which DXT3
-// requires as well.
-void EncodeOpaqueColour(const Block& opaque, std::uint8_t* out, Quality quality) {
-    if (quality == Quality::Maximum) {
-        SquishColour(opaque, out, squish::kDxt1);
-        return;
-    }
-    stb_compress_dxt_block(out, opaque.data(), 0,
-                           quality == Quality::Default ? STB_DXT_HIGHQUAL : STB_DXT_NORMAL);
-}
-
 void ExplicitAlpha(const Block& block, std::uint8_t* out) {
     for (std::size_t pair = 0; pair < 8; ++pair) {
         const std::uint8_t low = QuantiseTo4Bits(block[pair * 8 + 3]);
@@ -70,32 +60,52 @@ void ExplicitAlpha(const Block& block, std::uint8_t* out) {
     }
 }
 
+// The encoders we compare ours with. stb_dxt writes only the four-colour
+// mode, so transparent DXT1 blocks go to libsquish there.
+void EncodeColourForComparison(const Block& block, std::uint8_t* out, ColourBlockKind kind, Quality quality) {
+    const bool squished = quality == Quality::Squish ||
+                          (kind == ColourBlockKind::Dxt1Alpha && HasTransparency(block));
+    if (squished) {
+        std::array<std::uint8_t, 16> whole{};
+        const bool dxt3 = kind == ColourBlockKind::Dxt3Colour;
+        SquishColour(kind == ColourBlockKind::Dxt1Alpha ? block : Opaque(block), whole.data(),
+                     dxt3 ? squish::kDxt3 : squish::kDxt1);
+        std::memcpy(out, whole.data() + (dxt3 ? 8 : 0), 8);
+        return;
+    }
+    stb_compress_dxt_block(out, Opaque(block).data(), 0,
+                           quality == Quality::Stb ? STB_DXT_HIGHQUAL : STB_DXT_NORMAL);
+}
+
+Effort EffortOf(Quality quality) {
+    switch (quality) {
+        case Quality::Fast: return Effort::Quick;
+        case Quality::Maximum: return Effort::Thorough;
+        default: return Effort::Adaptive;
+    }
+}
+
+void EncodeColour(const Block& block, std::uint8_t* out, ColourBlockKind kind, Quality quality) {
+    const bool ours = quality == Quality::Fast || quality == Quality::Default || quality == Quality::Maximum;
+    if (ours) {
+        EncodeColourBlock(block.data(), kind, EffortOf(quality), out);
+    } else {
+        EncodeColourForComparison(block, out, kind, quality);
+    }
+}
+
 void EncodeBlock(const Block& block, std::uint8_t* out, TextureFormat format, Quality quality) {
     switch (format) {
-        case TextureFormat::Dxt3: {
-            // libsquish writes the alpha half too; ours replaces it so both
-            // qualities round alpha the same way.
-            std::array<std::uint8_t, 16> squished{};
-            if (quality == Quality::Maximum) {
-                SquishColour(Opaque(block), squished.data(), squish::kDxt3);
-                std::memcpy(out + 8, squished.data() + 8, 8);
-            } else {
-                EncodeOpaqueColour(Opaque(block), out + 8, quality);
-            }
+        case TextureFormat::Dxt3:
+            // Our own rounding of alpha whichever encoder writes the colours.
             ExplicitAlpha(block, out);
+            EncodeColour(block, out + 8, ColourBlockKind::Dxt3Colour, quality);
             return;
-        }
         case TextureFormat::Dxt1Alpha:
-            // Transparent pixels need the three-colour mode, which only
-            // libsquish writes.
-            if (HasTransparency(block)) {
-                SquishColour(block, out, squish::kDxt1);
-                return;
-            }
-            EncodeOpaqueColour(Opaque(block), out, quality);
+            EncodeColour(block, out, ColourBlockKind::Dxt1Alpha, quality);
             return;
         default:
-            EncodeOpaqueColour(Opaque(block), out, quality);
+            EncodeColour(block, out, ColourBlockKind::Dxt1, quality);
     }
 }
 

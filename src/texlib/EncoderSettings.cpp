@@ -29,8 +29,11 @@ std::string_view Environment(const char* name) {
 
 std::optional<Quality> ParseQuality(std::string_view text) {
     const std::string lower = Lower(text);
+    if (lower == "fast") return Quality::Fast;
     if (lower == "default") return Quality::Default;
     if (lower == "maximum") return Quality::Maximum;
+    if (lower == "squish") return Quality::Squish;
+    if (lower == "stb") return Quality::Stb;
     return std::nullopt;
 }
 

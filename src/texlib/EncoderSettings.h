@@ -7,7 +7,7 @@
 
 namespace decalia::texlib {
 
-// "default" or "maximum", in any case.
+// "fast", "default", "maximum", "squish" or "stb", in any case.
 [[nodiscard]] std::optional<Quality> ParseQuality(std::string_view text);
 // A whole number from 1 to 256.
 [[nodiscard]] std::optional<unsigned> ParseThreadCount(std::string_view text);

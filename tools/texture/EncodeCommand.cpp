@@ -50,7 +50,7 @@ std::string CheckOptions(const ToolArgs& parsed, texlib::EncodeOptions& options)
     if (const auto it = parsed.options.find("--quality"); it != parsed.options.end()) {
         const auto quality = texlib::ParseQuality(it->second);
         if (!quality) {
-            return "--quality must be default or maximum";
+            return "--quality must be fast, default, maximum, squish or stb";
         }
         options.quality = *quality;
     }

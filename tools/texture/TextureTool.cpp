@@ -9,7 +9,7 @@ constexpr const char* kUsage =
     "usage: decalia-texture info FILE\n"
     "       decalia-texture decode FILE OUT.bmp [--alpha OUT_a.bmp] [--level N]\n"
     "       decalia-texture encode COLOUR.bmp ALPHA.bmp FORMAT OUT.bmp\n"
-    "                       [--quality default|maximum] [--threads N] [--dxt1-alpha]\n"
+    "                       [--quality fast|default|maximum|squish|stb] [--threads N] [--dxt1-alpha]\n"
     "       decalia-texture compare A.bmp B.bmp\n"
     "FORMAT: DXT1 DXT3NM DXT3 32ANM 32A 16-555 16-565 16-444 32 (any case);\n"
     "the 16-bit formats and 32 take no alpha sheet (give - for ALPHA.bmp).\n";

@@ -1,0 +1,8 @@
+#include "texlib/ColourPath.h"
+#include "texlib/ColourFitSteps.h"
+
+namespace decalia::texlib::colourfit {
+
+Candidate EncodeColoursAvx2(const BlockPixels& pixels, Effort effort) { return EncodeColours(pixels, effort); }
+
+}  // namespace decalia::texlib::colourfit
