@@ -46,6 +46,9 @@ struct EnvironmentCase {
 TEST(Threads, TheEnvironmentChoosesQualityAndWorkers) {
     const EnvironmentCase cases[] = {
         {"maximum", "3", Quality::Maximum, 3},
+        {"Fast", "2", Quality::Fast, 2},
+        {"squish", "1", Quality::Squish, 1},
+        {"STB", "1", Quality::Stb, 1},
         {"MAXIMUM", "1", Quality::Maximum, 1},
         {"default", "0", Quality::Default, 0},
         {"best", "many", Quality::Default, 0},
