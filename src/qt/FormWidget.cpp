@@ -157,7 +157,9 @@ void FormWidget::ShowModal() {
 
 QImage FormWidget::Grab() {
     SyncFromProgram();
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     if (!mask().isEmpty()) painter.setClipRegion(mask());
