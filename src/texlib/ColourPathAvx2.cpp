@@ -1,5 +1,5 @@
 #include "texlib/ColourPath.h"
-#include "texlib/ColourFitSteps.h"
+#include "texlib/ColourPipeline.h"
 
 namespace decalia::texlib::colourfit {
 
