@@ -3,10 +3,10 @@
 // mip levels, time, and how close the written texture came to the sheet
 // composed for it.
 
+#include <cstdint>
 #include <optional>
 #include <string>
-
-#include "texlib/RgbaImage.h"
+#include <vector>
 
 namespace decalia {
 
@@ -24,12 +24,25 @@ struct TextureReport {
     std::string problem;            // why the texture could not be read back
 };
 
-// The 24-bit sheet as RGBA, top row first; nothing without pixels.
-std::optional<texlib::RgbaImage> SheetImage(const BitmapSurface& sheet);
+// The 24-bit sheet's rows where they lie, without a copy.
+struct SheetView {
+    const std::uint8_t* bits = nullptr;  // blue, green, red per pixel
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::size_t stride = 0;
+    bool bottomUp = true;
+};
+std::optional<SheetView> ViewSheet(const BitmapSurface& sheet);
+
+// A sheet kept past its surface (the DXT1 call lets the surface go).
+struct SheetCopy {
+    std::vector<std::uint8_t> bytes;
+    SheetView view;
+};
+std::optional<SheetCopy> CopySheet(const BitmapSurface& sheet);
 
 // Reads the written texture back and compares its largest level with the
-// sheet; only that level is kept while comparing.
-void MeasureWrittenTexture(const std::string& hostPath, const texlib::RgbaImage& sheet,
-                           TextureReport& report);
+// sheet over red, green and blue.
+void MeasureWrittenTexture(const std::string& hostPath, const SheetView& sheet, TextureReport& report);
 
 }  // namespace decalia

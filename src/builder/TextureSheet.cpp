@@ -29,7 +29,7 @@ bool MakeAlphaSheet(Application& app, std::size_t textureIndex, const TextureFor
 
 // The DXT1 call lets the sheet go, so its pixels are taken before it.
 bool CallLibrary(Application& app, std::size_t textureIndex, const TextureFormatRow& row,
-                 const std::string& name, std::optional<texlib::RgbaImage>* keptSheet) {
+                 const std::string& name, std::optional<SheetCopy>* keptSheet) {
     const std::string colour = name + "_c";
     const std::string alpha = name + "_a";
     if (!Save24BitBitmap(app, colour)) return false;
@@ -39,11 +39,11 @@ bool CallLibrary(Application& app, std::size_t textureIndex, const TextureFormat
     }
     if (!MakeAlphaSheet(app, textureIndex, row) || !Save8BitBitmap(app, alpha)) return false;
     if (row.call == TextureCall::Dxt1) {
-        if (keptSheet != nullptr) *keptSheet = SheetImage(app.sheetSurface);
+        if (keptSheet != nullptr) *keptSheet = CopySheet(app.sheetSurface);
         CompressTextureDXT1(app, colour, alpha, name);
-    }
-    else
+    } else {
         CompressTexture(app, colour, alpha, name, row.flag, row.formatCode);
+    }
     return true;
 }
 
@@ -57,14 +57,14 @@ bool ProduceTextureFile(Application& app, std::size_t textureIndex, const std::s
     const TextureFormatRow* row = TextureFormatRowFor(app.configuration.Textures[textureIndex].TextureFormat);
     if (row == nullptr || !ComposeTextureSheet(app, static_cast<std::int16_t>(textureIndex)))
         return false;
-    std::optional<texlib::RgbaImage> sheet;
-    const bool written = CallLibrary(app, textureIndex, *row, name, report ? &sheet : nullptr) &&
+    std::optional<SheetCopy> kept;
+    const bool written = CallLibrary(app, textureIndex, *row, name, report ? &kept : nullptr) &&
                          fs::FileExists(output);
     if (report == nullptr || !written) return written;
     report->milliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     report->written = true;
-    if (!sheet) sheet = SheetImage(app.sheetSurface);
+    const auto sheet = kept ? std::optional(kept->view) : ViewSheet(app.sheetSurface);
     if (sheet) MeasureWrittenTexture(fs::Resolve(output), *sheet, *report);
     return true;
 }

@@ -137,6 +137,26 @@ TEST_F(BuildReportTest, RebuildingATitleReportsTheEntryAndFilesItReplaced) {
     EXPECT_TRUE(stdfs::path(savedAs).filename().string().starts_with("Kestrelworks KW-12 Kite blue 20"));
 }
 
+// Each way to the library: the DXT1 call lets the sheet go before the
+// texture is read back; conversions make no alpha sheet.
+TEST_F(BuildReportTest, EveryLibraryCallIsReadBackAgainstItsSheet) {
+    for (const char* format : {"DXT1", "32", "16-565"}) {
+        SCOPED_TRACE(format);
+        Prepare(kKite, std::string("Fmt ") + format, "fmt");
+        for (auto& texture : app.configuration.Textures) texture.TextureFormat = format;
+        BuildRepaint(app);
+        const auto lines = Lines(LastReport());
+        ASSERT_TRUE(Has(lines, "Outcome: Built")) << LastReport();
+        for (const auto& texture : app.configuration.Textures) {
+            const std::string line = LineStarting(lines, "  " + text::Trim(texture.BaseTextureName) + " ");
+            EXPECT_NE(line.find(std::string(" ") + format + " "), std::string::npos) << line;
+            const auto at = line.find("RGB PSNR ");
+            if (at == std::string::npos) EXPECT_NE(line.find("RGB exact"), std::string::npos) << line;
+            else EXPECT_GT(std::stod(line.substr(at + 9)), 30.0) << line;
+        }
+    }
+}
+
 // A build that is refused or stops writes a report saying why, and nothing
 // of it lands in the aircraft's folder.
 TEST_F(BuildReportTest, ARefusedOrFailedBuildSaysWhy) {
