@@ -11,7 +11,6 @@
 
 #include "texture_images.h"
 #include "texlib/BlockCodec.h"
-#include "texlib/Parallel.h"
 #include "texlib/Psnr.h"
 
 namespace decalia::bench {
