@@ -32,7 +32,7 @@ void EnsureApplication() {
 
 }  // namespace
 
-QtSession::QtSession() { EnsureApplication(); }
+ScreenApplication::ScreenApplication() { EnsureApplication(); }
 
 QtSession::~QtSession() {
     program.reset();
@@ -44,14 +44,14 @@ Application& QtSession::Start(std::initializer_list<const char*> aircraft, int d
     desktop = std::make_unique<qt::QtDesktop>(
         qt::QtDesktopOptions{dotsPerInch, qt::ProcessEnd::Throw});
     desktop->OnModal([this](forms::Form& form) {
-        const auto user = screenUsers_.find(form.Name());
-        if (user == screenUsers_.end()) {
+        const auto found = screenUsers_.find(form.Name());
+        if (found == screenUsers_.end()) {
             ADD_FAILURE() << form.Name() << " shown with nothing for the user to do";
             form.Hide();
             return;
         }
-        const std::function<void()> act = std::move(user->second);
-        screenUsers_.erase(user);
+        const std::function<void()> act = std::move(found->second);
+        screenUsers_.erase(found);
         act();
     });
     desktop->OnDialog([this](QWidget& dialog) {
@@ -70,8 +70,8 @@ Application& QtSession::Start(std::initializer_list<const char*> aircraft, int d
     return *program;
 }
 
-void QtSession::When(const forms::Form& screen, std::function<void()> user) {
-    screenUsers_[screen.Name()] = std::move(user);
+void QtSession::When(const forms::Form& screen, std::function<void()> act) {
+    screenUsers_[screen.Name()] = std::move(act);
 }
 
 QImage QtSession::Screenshot(forms::Form& form, const std::string& name) {

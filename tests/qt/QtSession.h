@@ -23,17 +23,23 @@ namespace decalia::qttest {
 inline constexpr const char* kKite = "KW12_Kite";
 inline constexpr const char* kKiteName = "Kestrelworks KW-12 Kite";
 
-class QtSession : public ::testing::Test {
+// Comes first: the installation's skin is drawn with Qt, and the widgets
+// need a QApplication rather than the plain one the skin would make itself.
+struct ScreenApplication {
+    ScreenApplication();
+};
+
+class QtSession : public ::testing::Test, private ScreenApplication {
 protected:
-    QtSession();
+    QtSession() = default;
     ~QtSession() override;
 
     // Installs the demo aircraft and starts the program at a screen density.
     Application& Start(std::initializer_list<const char*> aircraft, int dotsPerInch = 96);
 
     // ---- The user -----------------------------------------------------------
-    void When(const forms::Form& screen, std::function<void()> user);
-    void WhenDialog(std::function<void(QWidget&)> user) { dialogUser_ = std::move(user); }
+    void When(const forms::Form& screen, std::function<void()> act);
+    void WhenDialog(std::function<void(QWidget&)> act) { dialogUser_ = std::move(act); }
     void Click(forms::Control& control) { user->Click(control); }
     void ClickLine(forms::ListBox& list, int line) { user->ClickLine(list, line); }
     void TypeInto(forms::TextBox& box, const std::string& text) { user->TypeInto(box, text); }

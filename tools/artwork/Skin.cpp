@@ -1,5 +1,7 @@
 #include "Skin.h"
 
+#include <QGuiApplication>
+
 #include "MoveCursor.h"
 #include "Raster.h"
 #include "SkinArtwork.h"
@@ -40,6 +42,18 @@ void WriteRegionFile(const std::string& picturePath, const std::string& regionPa
     shape.ShapeMe(window, win::RGB(0, 0, 0), false, regionPath);
 }
 
+// Drawing text needs a GUI application. A program without one (the artwork
+// tool, tests) gets one on the offscreen platform, kept for its whole run.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "decalia-artwork";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* const application = new QGuiApplication(argc, argv);
+    (void)application;
+}
+
 bool Fail(std::string& error, const std::string& what) {
     error = "cannot write " + what;
     return false;
@@ -48,6 +62,7 @@ bool Fail(std::string& error, const std::string& what) {
 }  // namespace
 
 std::vector<std::string> SkinFileNames() {
+    EnsureGuiApplication();
     std::vector<std::string> names;
     for (const auto& background : kBackgrounds) {
         names.emplace_back(background.picture);
@@ -60,6 +75,7 @@ std::vector<std::string> SkinFileNames() {
 }
 
 bool WriteSkinFiles(const std::string& mediaFolder, std::string& error) {
+    EnsureGuiApplication();
     const std::string folder = mediaFolder + "\\";
     for (const auto& background : kBackgrounds) {
         const std::string picture = folder + background.picture;
