@@ -1,11 +1,12 @@
 #pragma once
 // The steps of our DXT colour-block encoder, compiled once per instruction set
 // (ColourPath*.cpp) with ColourClusterFit.h and ColourPipeline.h: everything
-// in them has internal linkage, so each build keeps
-// its own copy. Every candidate is judged by its exact squared RGB error
-// through the decoder's own palette, so a step is kept only when it really
-// lowers that error. Channels are whole numbers held in floats and every sum
-// stays below 2^24, so all builds compute the same bits.
+// in them has internal linkage, so each build keeps its own copy.
+// Every candidate is judged by its exact squared RGB error through the
+// decoder's own palette, so a step is kept only when it really lowers that
+// error. Channels are whole numbers held in floats, so squared errors (below
+// 2^24) are exact; the rest is plain IEEE arithmetic in source order, neither
+// reassociated nor fused, so every build computes the same bits.
 
 #include <array>
 #include <cmath>
@@ -38,7 +39,6 @@ void SortByKey(std::array<std::pair<float, std::size_t>, 16>& keyed, std::size_t
         keyed[j] = item;
     }
 }
-
 
 using Lane = std::array<float, 16>;
 
