@@ -145,8 +145,9 @@ std::optional<std::string> WriteBuildReport(const std::string& appFolder, const 
     const std::string copy =
         FreeCopyPath(folder, FileNameOf(report.title) + " " + LocalTime(report.started, "%Y-%m-%d %H-%M-%S"));
     const std::string text = FormatBuildReport(report, DisplayPath(copy));
-    const bool saved = fs::WriteAll(copy, text);
-    const bool last = fs::WriteAll(LastBuildReportPath(appFolder), text);
+    // Not flushed: a report lost to a crash costs nothing, a wait costs every build.
+    const bool saved = fs::WriteAll(copy, text, fs::Durability::Scratch);
+    const bool last = fs::WriteAll(LastBuildReportPath(appFolder), text, fs::Durability::Scratch);
     KeepNewestReports(folder);
     if (!saved || !last) return std::nullopt;
     return DisplayPath(copy);

@@ -1,8 +1,11 @@
 #include "builder/TextureQuality.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "appstate/BitmapSurface.h"
+#include "texlib/Parallel.h"
 #include "texlib/Psnr.h"
 #include "texlib/TextureReader.h"
 
@@ -22,13 +25,19 @@ std::uint64_t RowError(const std::uint8_t* rgba, const std::uint8_t* bgr, std::u
     return sum;
 }
 
+// Bands of rows on every core, as the encoding itself runs.
 std::optional<double> RgbPsnr(const texlib::RgbaImage& decoded, const SheetView& sheet) {
     if (decoded.width != sheet.width || decoded.height != sheet.height) return std::nullopt;
-    std::uint64_t error = 0;
-    for (std::uint32_t y = 0; y < sheet.height; ++y) {
-        const std::uint32_t row = sheet.bottomUp ? sheet.height - 1 - y : y;
-        error += RowError(decoded.Pixel(0, y), sheet.bits + row * sheet.stride, sheet.width);
-    }
+    constexpr std::uint32_t kBandRows = 64;
+    std::vector<std::uint64_t> bandErrors((sheet.height + kBandRows - 1) / kBandRows);
+    texlib::ParallelFor(bandErrors.size(), texlib::HardwareThreads(), [&](std::size_t band) {
+        const auto first = static_cast<std::uint32_t>(band) * kBandRows;
+        for (std::uint32_t y = first; y < std::min(first + kBandRows, sheet.height); ++y) {
+            const std::uint32_t row = sheet.bottomUp ? sheet.height - 1 - y : y;
+            bandErrors[band] += RowError(decoded.Pixel(0, y), sheet.bits + row * sheet.stride, sheet.width);
+        }
+    });
+    const std::uint64_t error = std::accumulate(bandErrors.begin(), bandErrors.end(), std::uint64_t{0});
     if (error == 0) return texlib::kIdenticalPsnr;
     const double samples = 3.0 * sheet.width * sheet.height;
     return 10.0 * std::log10(255.0 * 255.0 * samples / static_cast<double>(error));
