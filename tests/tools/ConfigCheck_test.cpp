@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -31,6 +32,7 @@ struct BrokenCase {
     const char* removedFile;  // relative to the program folder
     const char* expected;     // the start of an output line, after "<file>: "
     int status;
+    int lines;  // all lines printed, the demo's own overlap warning among them
 };
 
 class ConfigCheckTest : public ::testing::Test {
@@ -77,55 +79,55 @@ TEST_F(ConfigCheckTest, EachBrokenCopyGetsItsLine) {
     const BrokenCase cases[] = {
         {"Texture.00", "Section.00.DestRight=3000\r\n", nullptr,
          "error: [Texture.00] Section.00.DestRight: 3000 puts the piece on pixels 0 to 2999, outside the "
-         "sheet's 0 to 2047", 1},
+         "sheet's 0 to 2047", 1, 2},
         {"Texture.01", "Section.00.TemplateBottom=2100\r\n", nullptr,
          "error: [Texture.01] Section.00.TemplateBottom: 2100 puts the piece on pixels 1024 to 2099, "
-         "outside the template's 0 to 2047", 1},
+         "outside the template's 0 to 2047", 1, 2},
         {"Texture.03", "Section.00.DestLeft=1024\r\n", nullptr,
          "error: [Texture.03] Section.00.DestLeft: 1024 puts the piece on pixels 0 to 1024, outside the "
-         "sheet's 0 to 1023", 1},
+         "sheet's 0 to 1023", 1, 2},
         {"Texture.00", "TextureSizeX=2046\r\n", nullptr,
-         "error: [Texture.00] TextureSizeX: 2046 is not a multiple of 4, which compressed textures need", 1},
+         "error: [Texture.00] TextureSizeX: 2046 is not a multiple of 4, which compressed textures need", 1, 3},
         {"Texture.05", "TextureSizeY=768\r\n", nullptr,
          "warning: [Texture.05] TextureSizeY: 768 is not a power of two, which the simulator's mip "
-         "chains need", 0},
+         "chains need", 0, 2},
         {"Texture.00",
          "NumSectionsOnTexture=2\r\nSection.01.TemplateLeft=0\r\nSection.01.TemplateTop=0\r\n"
          "Section.01.TemplateRight=64\r\nSection.01.TemplateBottom=64\r\nSection.01.DestLeft=1000\r\n"
          "Section.01.DestTop=500\r\nSection.01.DestRight=1064\r\nSection.01.DestBottom=564\r\n",
-         nullptr, "warning: [Texture.00] Section.01: overlaps Section.00 on the sheet; the later one wins", 0},
+         nullptr, "warning: [Texture.00] Section.01: overlaps Section.00 on the sheet; the later one wins", 0, 2},
         {"Texture.00", "NumSectionsOnTexture=2\r\n", nullptr,
-         "error: [Texture.00] Section.01.TemplateLeft: missing, though NumSectionsOnTexture is 2", 1},
+         "error: [Texture.00] Section.01: missing, though NumSectionsOnTexture is 2", 1, 2},
         {"Model", "ReplaceMask=KW350_\r\n", nullptr,
-         "error: [Model] ReplaceMask: \"KW350_\" has no \"*\" for the repaint's identifier", 1},
+         "error: [Model] ReplaceMask: \"KW350_\" has no \"*\" for the repaint's identifier", 1, 2},
         {"Main", "NumIdentifierCharacters=12\r\n", nullptr,
          "error: [Model] ReplaceMask: \"KW350_*\" leaves no room for 12 identifier characters in "
-         "\"KW350_XXX\"", 1},
+         "\"KW350_XXX\"", 1, 8},
         {"Texture.02", "ReplaceMask=KW530_*\r\n", nullptr,
          "warning: [Texture.02] ReplaceMask: \"KW530_*\" does not read like \"KW350_XXX_wing_l\" with 3 "
-         "identifier characters at the \"*\"", 0},
+         "identifier characters at the \"*\"", 0, 2},
         {"Texture.00", "Offset.00=1026\r\n", nullptr,
-         "error: [Texture.00] Offset.00: 1026 points at \"W350_XXX_fuse.bmp", 1},
+         "error: [Texture.00] Offset.00: 1026 points at \"W350_XXX_fuse.bmp", 1, 2},
         {"Texture.00", "Offset.01=99999999\r\n", nullptr,
-         "error: [Texture.00] Offset.01: 99999999 lies outside the base model", 1},
+         "error: [Texture.00] Offset.01: 99999999 lies outside the base model", 1, 2},
         {"Texture.00", "NumMdlOffsets=3\r\n", nullptr,
-         "error: [Texture.00] Offset.02: missing, though NumMdlOffsets is 3", 1},
-        {"Main", "NumTextures=7\r\n", nullptr, "error: [Texture.06]: missing, though NumTextures is 7", 1},
-        {"Main", "NumTextures=5\r\n", nullptr, "warning: [Texture.05]: never read: NumTextures is 5", 0},
+         "error: [Texture.00] Offset.02: missing, though NumMdlOffsets is 3", 1, 2},
+        {"Main", "NumTextures=7\r\n", nullptr, "error: [Texture.06]: missing, though NumTextures is 7", 1, 2},
+        {"Main", "NumTextures=5\r\n", nullptr, "warning: [Texture.05]: never read: NumTextures is 5", 0, 1},
         {"Main", "TextureAssignOnly=2\r\n", nullptr,
-         "error: [Main] TextureAssignOnly: 2 cannot be built: it must be 0 or 1", 1},
+         "error: [Main] TextureAssignOnly: 2 cannot be built: it must be 0 or 1", 1, 2},
         {"Texture.03", "TextureFormat=DXT5\r\n", nullptr,
-         "error: [Texture.03] TextureFormat: \"DXT5\" is not a known format", 1},
+         "error: [Texture.03] TextureFormat: \"DXT5\" is not a known format", 1, 2},
         {"Air", "CopyRenameAirFile=1\r\n", nullptr,
          "error: [Air] ReplaceAirMask: \"KW350_*\" leaves no room for 3 identifier characters in "
-         "\"KW350\"", 1},
+         "\"KW350\"", 1, 2},
         {"Air", "CopyRenameAirFile=1\r\nBaseAirName=KW350_XXX\r\n", nullptr,
-         "error: [Air] BaseAirName: the file ", 1},
-        {"Main", "", "Data.KW350/KW350_XXX.mdl", "error: [Model] BaseModelName: the file ", 1},
-        {"Main", "", "Data.KW350/Aircraft.cfg", "error: [Main] DataPath: the file ", 1},
-        {"Main", "DataPath=KW999\r\n", nullptr, "error: [Main] DataPath: the data folder ", 1},
+         "error: [Air] BaseAirName: the file ", 1, 2},
+        {"Main", "", "Data.KW350/KW350_XXX.mdl", "error: [Model] BaseModelName: the file ", 1, 2},
+        {"Main", "", "Data.KW350/Aircraft.cfg", "error: [Main] DataPath: the file ", 1, 2},
+        {"Main", "DataPath=KW999\r\n", nullptr, "error: [Main] DataPath: the data folder ", 1, 2},
         {"Main", "AircraftDirectory=..\\Elsewhere\r\n", nullptr,
-         "error: [Main] AircraftDirectory: \"..\\Elsewhere\" is not a folder inside SimObjects\\Airplanes", 1},
+         "error: [Main] AircraftDirectory: \"..\\Elsewhere\" is not a folder inside SimObjects\\Airplanes", 1, 2},
     };
     for (const BrokenCase& c : cases) {
         SCOPED_TRACE(c.expected);
@@ -135,6 +137,7 @@ TEST_F(ConfigCheckTest, EachBrokenCopyGetsItsLine) {
         const std::string file = BrokenCopy(c);
         const ToolRun run = Check({file});
         EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), c.lines) << run.out;
         const std::string line = file + ": " + c.expected;
         EXPECT_NE(run.out.find(line), std::string::npos) << run.out;
         if (c.removedFile) testsupport::WriteFile(removed, kept);

@@ -1,16 +1,10 @@
 // Each count against the list it counts: an item the count promises but the
 // file lacks reads as empty or 0; an item past the count is never read.
-#include <array>
-
 #include "CheckProblems.h"
 #include "platform/text/Text.h"
 
 namespace decalia::tools {
 namespace {
-
-constexpr std::array<const char*, 8> kPieceKeys = {"TemplateLeft", "TemplateTop", "TemplateRight",
-                                                   "TemplateBottom", "DestLeft", "DestTop",
-                                                   "DestRight", "DestBottom"};
 
 bool Has(const CheckedConfiguration& c, const std::string& section, const std::string& key) {
     std::string value;
@@ -39,12 +33,16 @@ void CheckPieces(const CheckedConfiguration& c, std::size_t i, ProblemList& prob
     if (t.NumSectionsOnTexture < 1)
         problems.Warning(section, "NumSectionsOnTexture",
                          "no pieces: the sheet gets nothing from the template");
-    for (std::size_t j = 0; j < t.Sections.size(); ++j)
+    const std::string why = "missing, though NumSectionsOnTexture is " + std::to_string(t.NumSectionsOnTexture);
+    for (std::size_t j = 0; j < t.Sections.size(); ++j) {
+        const std::string prefix = SectionKeyPrefix(j);
+        if (!HasPiece(c, i, j)) {
+            problems.Error(section, prefix.substr(0, prefix.size() - 1), why);
+            continue;
+        }
         for (const char* key : kPieceKeys)
-            if (!Has(c, section, SectionKeyPrefix(j) + key))
-                problems.Error(section, SectionKeyPrefix(j) + key,
-                               "missing, though NumSectionsOnTexture is " +
-                                   std::to_string(t.NumSectionsOnTexture));
+            if (!Has(c, section, prefix + key)) problems.Error(section, prefix + key, why);
+    }
     const std::string next = SectionKeyPrefix(t.Sections.size()) + kPieceKeys[0];
     if (Has(c, section, next))
         problems.Warning(section, next,
@@ -55,7 +53,7 @@ void CheckTextures(const CheckedConfiguration& c, ProblemList& problems) {
     const std::int16_t count = c.record.NumTextures;
     if (count < 1) problems.Error("Main", "NumTextures", std::to_string(count) + ": there is nothing to build");
     for (std::size_t i = 0; i < c.record.Textures.size(); ++i) {
-        if (!Has(c, TextureSection(i), "BaseTextureName")) {
+        if (!HasTextureSection(c, i)) {
             problems.Error(TextureSection(i), "", "missing, though NumTextures is " + std::to_string(count));
             continue;
         }
@@ -63,7 +61,7 @@ void CheckTextures(const CheckedConfiguration& c, ProblemList& problems) {
         const config::TextureEntry& t = c.record.Textures[i];
         CheckList(c, TextureSection(i), "NumMdlOffsets", t.NumMdlOffsets, "Offset.", problems);
     }
-    if (Has(c, TextureSection(c.record.Textures.size()), "BaseTextureName"))
+    if (HasTextureSection(c, c.record.Textures.size()))
         problems.Warning(TextureSection(c.record.Textures.size()), "",
                          "never read: NumTextures is " + std::to_string(count));
 }

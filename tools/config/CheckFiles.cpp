@@ -24,6 +24,8 @@ void CheckOffsets(const CheckedConfiguration& c, const std::string& bytes, Probl
         for (std::size_t k = 0; k < t.MdlOffsets.size(); ++k) {
             const std::int32_t offset = t.MdlOffsets[k];
             const std::string key = "Offset." + text::Format00(static_cast<std::int64_t>(k));
+            std::string listed;
+            if (!c.ini.Lookup(TextureSection(i), key, listed)) continue;  // reported as missing
             if (!ModelOffsetHolds(offset, name.size(), bytes.size())) {
                 problems.Error(TextureSection(i), key,
                                std::to_string(offset) + " lies outside the base model (" +

@@ -73,11 +73,12 @@ void CheckNames(const CheckedConfiguration& c, ProblemList& problems) {
     if (r.TextureAssignOnly == 0) {
         CheckMask(c, "Model", "BaseModelName", "ReplaceMask", r.BaseModelName, r.ReplaceMask, problems);
         for (std::size_t i = 0; i < r.Textures.size(); ++i)
-            CheckMask(c, TextureSection(i), "BaseTextureName", "ReplaceMask",
-                      r.Textures[i].BaseTextureName, r.Textures[i].ReplaceMask, problems);
+            if (HasTextureSection(c, i))
+                CheckMask(c, TextureSection(i), "BaseTextureName", "ReplaceMask",
+                          r.Textures[i].BaseTextureName, r.Textures[i].ReplaceMask, problems);
     } else {
         for (std::size_t i = 0; i < r.Textures.size(); ++i)
-            if (text::Trim(r.Textures[i].BaseTextureName).empty())
+            if (HasTextureSection(c, i) && text::Trim(r.Textures[i].BaseTextureName).empty())
                 problems.Error(TextureSection(i), "BaseTextureName", "empty: the texture has no file name");
     }
 }

@@ -29,4 +29,16 @@ std::string SectionKeyPrefix(std::size_t index) {
 
 std::string Quoted(std::string_view value) { return "\"" + std::string(value) + "\""; }
 
+bool HasTextureSection(const CheckedConfiguration& c, std::size_t index) {
+    std::string value;
+    return c.ini.Lookup(TextureSection(index), "BaseTextureName", value);
+}
+
+bool HasPiece(const CheckedConfiguration& c, std::size_t texture, std::size_t piece) {
+    std::string value;
+    return std::any_of(kPieceKeys.begin(), kPieceKeys.end(), [&](const char* key) {
+        return c.ini.Lookup(TextureSection(texture), SectionKeyPrefix(piece) + key, value);
+    });
+}
+
 }  // namespace decalia::tools

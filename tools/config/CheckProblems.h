@@ -3,6 +3,7 @@
 // the record as the program reads it, beside the raw INI text, since a count
 // that disagrees with its list only shows in the text.
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,14 @@ std::string TextureSection(std::size_t index);
 // "Section.03." for piece j of a sheet, as its keys begin.
 std::string SectionKeyPrefix(std::size_t index);
 std::string Quoted(std::string_view value);
+// A texture the count promises but the file lacks is reported once, as
+// missing, and checked no further.
+bool HasTextureSection(const CheckedConfiguration& c, std::size_t index);
+// Likewise a piece of a sheet with none of its keys in the file.
+inline constexpr std::array<const char*, 8> kPieceKeys = {"TemplateLeft", "TemplateTop", "TemplateRight",
+                                                          "TemplateBottom", "DestLeft", "DestTop",
+                                                          "DestRight", "DestBottom"};
+bool HasPiece(const CheckedConfiguration& c, std::size_t texture, std::size_t piece);
 
 void CheckSheets(const CheckedConfiguration& c, ProblemList& problems);
 void CheckNames(const CheckedConfiguration& c, ProblemList& problems);

@@ -120,11 +120,13 @@ void CheckSheets(const CheckedConfiguration& c, ProblemList& problems) {
                                     std::pair{"TemplateSizeY", c.record.TemplateSizeY}})
         if (side <= 0) problems.Error("Main", key, "the size " + std::to_string(side) + " must be above 0");
     for (std::size_t i = 0; i < c.record.Textures.size(); ++i) {
+        if (!HasTextureSection(c, i)) continue;
         const TextureEntry& t = c.record.Textures[i];
         CheckSide(TextureSection(i), "TextureSizeX", t.TextureSizeX, problems);
         CheckSide(TextureSection(i), "TextureSizeY", t.TextureSizeY, problems);
         CheckFormat(c, i, problems);
-        for (std::size_t j = 0; j < t.Sections.size(); ++j) CheckPiece(c, i, j, problems);
+        for (std::size_t j = 0; j < t.Sections.size(); ++j)
+            if (HasPiece(c, i, j)) CheckPiece(c, i, j, problems);
     }
 }
 
