@@ -177,7 +177,9 @@ Candidate Evaluate(const BlockPixels& p, std::uint16_t e0, std::uint16_t e1, Mod
             index[i] = closer ? entryIndex : index[i];
         }
     }
-    Candidate c{e0, e1, 0, four ? Mode::Four : Mode::Three, 0};
+    // The candidate keeps the mode asked for even where equal endpoints fall back
+    // to the three-colour palette, so later steps go on looking for four colours.
+    Candidate c{e0, e1, 0, mode, 0};
     float error = 0.0f;
     for (std::size_t i = 0; i < 16; ++i) {
         error += best[i] * p.visible[i];
