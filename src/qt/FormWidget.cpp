@@ -35,7 +35,9 @@ win::Modifiers ModifiersOf(Qt::KeyboardModifiers modifiers) {
 
 FormWidget::FormWidget(QtDesktop& desktop, forms::Form& form)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), desktop_(desktop), form_(form) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Outside its region the window shows nothing, also where the platform
+    // masks only the input (Wayland).
+    setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("Decalia"));
@@ -171,6 +173,7 @@ QImage FormWidget::Grab() {
 void FormWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    if (!mask().isEmpty()) painter.setClipRegion(mask());
     PaintForm(painter, form_, desktop_.DotsPerInch());
 }
 
@@ -296,8 +299,17 @@ void FormWidget::leaveEvent(QEvent*) {
 
 void FormWidget::keyPressEvent(QKeyEvent* event) {
     forms::Control* focused = form_.GetRuntime().FromHandle(Windows().GetFocus());
-    if (focused == nullptr || &focused->Parent() != &form_ || !RouteKey(*focused, *event))
-        QWidget::keyPressEvent(event);
+    if (focused == nullptr || &focused->Parent() != &form_) focused = FirstToFocus();
+    if (focused == nullptr || !RouteKey(*focused, *event)) QWidget::keyPressEvent(event);
+}
+
+forms::Control* FormWidget::FirstToFocus() {
+    // As Windows gives a window's first control the focus when nothing has it.
+    for (int index = 0; index < form_.ControlCount(); ++index) {
+        forms::Control& control = form_.Controls(index);
+        if (control.Visible() && control.Enabled() && control.SetFocus()) return &control;
+    }
+    return nullptr;
 }
 
 void FormWidget::moveEvent(QMoveEvent* event) {

@@ -75,6 +75,8 @@ private:
     void SyncWidgets();
     void SyncFocus();
     void CreateWidgets(win::HWND window);
+    // The form's first control that takes the focus; null when none does.
+    forms::Control* FirstToFocus();
     void Send(forms::Control& control, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
 
     QtDesktop& desktop_;
