@@ -13,6 +13,12 @@
 #include "ui/VbError.h"
 #include "ui/clsTransForm.h"
 
+// Fontconfig, under the fonts the skin is drawn with, keeps its caches until
+// the process ends: the leak checker of sanitizer builds is told so. Ignored
+// in other builds.
+extern "C" const char* __lsan_default_suppressions();
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace decalia::artwork {
 namespace {
 
