@@ -35,7 +35,7 @@ void CheckOffsets(const CheckedConfiguration& c, const std::string& bytes, Probl
             std::string found = bytes.substr(static_cast<std::size_t>(offset) - 1, name.size());
             if (text::UCase(found) == text::UCase(name)) continue;
             for (char& ch : found)
-                if (static_cast<unsigned char>(ch) < 32 || ch == '\x7f') ch = '.';
+                if (static_cast<unsigned char>(ch) < 32 || static_cast<unsigned char>(ch) > 126) ch = '.';
             problems.Error(TextureSection(i), key,
                            std::to_string(offset) + " points at " + Quoted(found) + ", not at " +
                                Quoted(name) + " in the base model");
