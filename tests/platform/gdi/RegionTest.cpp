@@ -67,29 +67,14 @@ TEST(Region, EmptyRegionIsAThirtyTwoByteHeaderWithAZeroBox) {
     EXPECT_EQ(box, win::RECT{});
 }
 
-TEST(Region, TouchingRectanglesJoinAndEqualBandsMerge) {
-    auto region = Rect(0, 0, 5, 5);
-    auto right = Rect(5, 0, 10, 5);
-    auto below = Rect(0, 5, 10, 9);
-    EXPECT_EQ(win::CombineRgn(region.Get(), region.Get(), right.Get(), win::RGN_OR),
-              win::SIMPLEREGION);
-    EXPECT_EQ(win::CombineRgn(region.Get(), region.Get(), below.Get(), win::RGN_OR),
-              win::SIMPLEREGION);
-    auto whole = Rect(10, 9, 0, 0);  // corners in any order
-    EXPECT_TRUE(win::EqualRgn(region.Get(), whole.Get()));
-    EXPECT_EQ(DataOf(region.Get()).size(), 48u);
-}
-
-TEST(Region, CombineModesAndTheirResultTypes) {
+// What each mode makes is checked pixel by pixel further down; here the
+// result types and the refusals.
+TEST(Region, CombineResultTypesAndRefusals) {
     auto a = Rect(0, 0, 4, 4);
     auto b = Rect(2, 2, 6, 6);
     auto out = Rect(0, 0, 0, 0);
     EXPECT_EQ(win::CombineRgn(out.Get(), a.Get(), b.Get(), win::RGN_AND), win::SIMPLEREGION);
-    EXPECT_TRUE(win::PtInRegion(out.Get(), 3, 3));
-    EXPECT_FALSE(win::PtInRegion(out.Get(), 1, 1));
     EXPECT_EQ(win::CombineRgn(out.Get(), a.Get(), b.Get(), win::RGN_XOR), win::COMPLEXREGION);
-    EXPECT_FALSE(win::PtInRegion(out.Get(), 3, 3));
-    EXPECT_TRUE(win::PtInRegion(out.Get(), 5, 5));
     EXPECT_EQ(win::CombineRgn(out.Get(), b.Get(), {}, win::RGN_COPY), win::SIMPLEREGION);
     EXPECT_TRUE(win::EqualRgn(out.Get(), b.Get()));
     EXPECT_EQ(win::CombineRgn(out.Get(), a.Get(), b.Get(), 9), win::ERROR);
@@ -271,7 +256,8 @@ PixelSet PixelsOf(win::HRGN region) {
 }
 
 // Bands ordered and disjoint, spans sorted and never touching, no two
-// touching bands with the same spans.
+// touching bands with the same spans: one layout per pixel set, so equal
+// regions give equal bytes whatever order they were built in.
 void ExpectCanonical(win::HRGN region) {
     const auto shape = decalia::gdi::ShapeOf(region);
     ASSERT_TRUE(shape);
@@ -316,31 +302,6 @@ TEST(Region, RandomCombinationsMatchPixelSetsAndStayCanonical) {
             if (op == win::RGN_DIFF) expected &= ~pixels;
             ASSERT_EQ(PixelsOf(region.Get()), expected) << "iteration " << iteration;
             ExpectCanonical(region.Get());
-        }
-    }
-}
-
-TEST(Region, UnionInAnyOrderGivesIdenticalBytes) {
-    std::mt19937 random(5);
-    std::uniform_int_distribution<int> coordinate(0, kGrid);
-    for (int iteration = 0; iteration < 100; ++iteration) {
-        std::vector<win::RECT> rects(8);
-        for (auto& r : rects)
-            r = {coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
-        std::vector<std::uint8_t> first;
-        for (int order = 0; order < 4; ++order) {
-            std::shuffle(rects.begin(), rects.end(), random);
-            auto region = Rect(0, 0, 0, 0);
-            for (const auto& r : rects) {
-                auto part = Rect(r.left, r.top, r.right, r.bottom);
-                win::CombineRgn(region.Get(), region.Get(), part.Get(), win::RGN_OR);
-            }
-            const auto bytes = DataOf(region.Get());
-            if (order == 0) first = bytes;
-            ASSERT_EQ(bytes, first);
-            // What we write reads back to the same bytes.
-            Owned<win::HRGN> reread(win::ExtCreateRegion(nullptr, bytes));
-            ASSERT_EQ(DataOf(reread.Get()), bytes);
         }
     }
 }
