@@ -41,32 +41,35 @@ const ProfileText kSample(
     "Title=from the second section\r\n"
     "OnlyHere=never seen\r\n");
 
-TEST(ProfileRead, MatchesNamesWithoutRegardToCaseOrBlanks) {
-    EXPECT_EQ(Read(kSample, "GENERAL", "title"), "Kestrel 200");
-    EXPECT_EQ(Read(kSample, " general ", " TITLE "), "Kestrel 200");
-    EXPECT_EQ(Read(kSample, "fltsim.0", "Title"), "lf only");
-}
-
-TEST(ProfileRead, RemovesOnePairOfMatchingQuotes) {
-    EXPECT_EQ(Read(kSample, "General", "Description"), "  quoted, kept inside  ");
-    EXPECT_EQ(Read(kSample, "General", "single"), "it''s");
-    EXPECT_EQ(Read(kSample, "General", "mismatched"), "\"abc'");
-    EXPECT_EQ(Read(kSample, "General", "lone"), "\"");
-    EXPECT_EQ(Read(kSample, "General", "inline"), "value ; not a comment");
-}
-
-TEST(ProfileRead, TheFirstDuplicateWins) {
-    EXPECT_EQ(Read(kSample, "General", "dup"), "first");
-    EXPECT_EQ(Read(kSample, "General", "OnlyHere"), "<none>");
-}
-
-TEST(ProfileRead, CommentsStrayLinesAndMissingNamesGiveTheDefault) {
-    EXPECT_EQ(Read(kSample, "General", "Commented"), "<none>");
-    EXPECT_EQ(Read(kSample, "General", ";Commented"), "<none>");
-    EXPECT_EQ(Read(kSample, "General", "no equals sign here"), "<none>");
-    EXPECT_EQ(Read(kSample, "", "orphan"), "<none>");
-    EXPECT_EQ(Read(kSample, "Missing", "Title"), "<none>");
-    EXPECT_EQ(Read(kSample, "General", "empty"), "");
+TEST(ProfileRead, ValuesOfTheSample) {
+    struct Case {
+        std::string_view section, key, expected;
+    };
+    const Case cases[] = {
+        // Names match without regard to case or blanks.
+        {"GENERAL", "title", "Kestrel 200"},
+        {" general ", " TITLE ", "Kestrel 200"},
+        {"fltsim.0", "Title", "lf only"},
+        // One pair of matching quotes goes; nothing else is taken off.
+        {"General", "Description", "  quoted, kept inside  "},
+        {"General", "single", "it''s"},
+        {"General", "mismatched", "\"abc'"},
+        {"General", "lone", "\""},
+        {"General", "inline", "value ; not a comment"},
+        // The first of duplicate keys and sections wins.
+        {"General", "dup", "first"},
+        {"General", "OnlyHere", "<none>"},
+        // Comments, stray lines and missing names give the default.
+        {"General", "Commented", "<none>"},
+        {"General", ";Commented", "<none>"},
+        {"General", "no equals sign here", "<none>"},
+        {"", "orphan", "<none>"},
+        {"Missing", "Title", "<none>"},
+        {"General", "empty", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Read(kSample, c.section, c.key), c.expected) << c.section << " / " << c.key;
+    }
     EXPECT_EQ(Read(ProfileText(), "General", "Title", " "), " ");
 }
 
@@ -126,30 +129,22 @@ std::int32_t ReadInt(std::string_view value, std::int32_t fallback = -99) {
     return GetPrivateProfileIntA("s", "k", fallback, ProfileText("[s]\nk=" + std::string(value)));
 }
 
-TEST(ProfileRead, IntegersStopAtTheFirstOtherCharacter) {
-    EXPECT_EQ(ReadInt("12abc"), 12);
-    EXPECT_EQ(ReadInt("  42  "), 42);
-    EXPECT_EQ(ReadInt("-5"), -5);
-    EXPECT_EQ(ReadInt("+7"), 7);
-    EXPECT_EQ(ReadInt("'-7'"), -7);
-    EXPECT_EQ(ReadInt("\" 12\""), 12);
-    EXPECT_EQ(ReadInt("' \t-3x'"), -3);
-    EXPECT_EQ(ReadInt("0x1F"), 31);
-    EXPECT_EQ(ReadInt("0x1fz"), 31);
-    EXPECT_EQ(ReadInt("-0x10"), -16);
-    EXPECT_EQ(ReadInt("0X1F"), 0);
-    EXPECT_EQ(ReadInt("1 2"), 1);
-    EXPECT_EQ(ReadInt("abc"), 0);
-    EXPECT_EQ(ReadInt(""), 0);
+TEST(ProfileRead, IntegersStopAtTheFirstOtherCharacterAndWrapAt32Bits) {
+    struct Case {
+        std::string_view value;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {"12abc", 12},     {"  42  ", 42},  {"-5", -5},        {"+7", 7},
+        {"'-7'", -7},      {"\" 12\"", 12}, {"' \t-3x'", -3},   {"0x1F", 31},
+        {"0x1fz", 31},     {"-0x10", -16},  {"0X1F", 0},       {"1 2", 1},
+        {"abc", 0},        {"", 0},         {"0xFFFFFFFF", -1}, {"4294967297", 1},
+        {"2147483647", std::numeric_limits<std::int32_t>::max()},
+        {"2147483648", std::numeric_limits<std::int32_t>::min()},
+        {"-2147483649", std::numeric_limits<std::int32_t>::max()},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ReadInt(c.value), c.expected) << c.value;
     EXPECT_EQ(GetPrivateProfileIntA("s", "other", -99, ProfileText("[s]\nk=1")), -99);
-}
-
-TEST(ProfileRead, IntegersWrapAroundOn32BitOverflow) {
-    EXPECT_EQ(ReadInt("2147483647"), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(ReadInt("2147483648"), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(ReadInt("4294967297"), 1);
-    EXPECT_EQ(ReadInt("0xFFFFFFFF"), -1);
-    EXPECT_EQ(ReadInt("-2147483649"), std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(ProfileRead, ReadsFilesAndTreatsAMissingFileAsEmpty) {
