@@ -172,25 +172,4 @@ TEST_F(EventTest, InterceptedMessagesCanBeSeenAndSwallowed) {
     windows.UnregisterWindowProc(sniff);
 }
 
-TEST_F(EventTest, DraggingByTheCaptionMovesTheFormBySomeOffset) {
-    desktop.SetMoveOffset(25, 10);
-    form.Move(1500, 1500);
-    form.MouseMove = [&](const forms::MouseArgs& args) {
-        if (args.Button == forms::vbLeftButton) {
-            runtime.Windows().ReleaseCapture();
-            runtime.Windows().SendMessageA(form.hWnd(), win::WM_NCLBUTTONDOWN, win::HTCAPTION, 0);
-        }
-    };
-    desktop.Press(form, win::MouseButton::Left, win::POINT{300, 250});
-    desktop.MoveOver(form, win::POINT{301, 250});
-    desktop.Release(form, win::MouseButton::Left, win::POINT{301, 250});
-    EXPECT_EQ(desktop.MoveLoops(), 1);
-    EXPECT_DOUBLE_EQ(form.Left(), 1500 + 25 * 15);
-    EXPECT_DOUBLE_EQ(form.Top(), 1500 + 10 * 15);
-
-    desktop.Press(form, win::MouseButton::Right, win::POINT{300, 250});
-    desktop.MoveOver(form, win::POINT{302, 250});
-    EXPECT_EQ(desktop.MoveLoops(), 1);
-}
-
 }  // namespace

@@ -134,15 +134,6 @@ TEST_F(ProcTest, RegionsBelongToTheWindow) {
     EXPECT_TRUE(win::DeleteObject(copy));
 }
 
-TEST_F(ProcTest, DeviceContextsReportTheDesktopsDensity) {
-    for (const int dpi : {96, 120, 144}) {
-        desktop.dpi = dpi;
-        const win::HDC dc = windows.GetDC(windows.GetDesktopWindow());
-        EXPECT_EQ(win::GetDeviceCaps(dc, win::LOGPIXELSX), dpi);
-        EXPECT_EQ(windows.ReleaseDC(windows.GetDesktopWindow(), dc), 1);
-    }
-}
-
 TEST_F(ProcTest, ShellServicesGoToTheDesktop) {
     EXPECT_EQ(windows.MessageBoxA(0, "Text", "Decalia", win::MB_OK), win::IDOK);
     EXPECT_GT(windows.ShellExecuteA(0, "", "/app/Decalia.pdf", "", "", win::SW_SHOWNORMAL), 32);
