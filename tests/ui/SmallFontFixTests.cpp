@@ -33,55 +33,37 @@ protected:
     ui::FontScaleState state;
 };
 
-TEST_F(SmallFontFixTest, At96DotsPerInchNothingMoves) {
-    StepForm form(runtime, toolkit);
-    ui::FixFormForFonts(form, state);
-    EXPECT_TRUE(ui::IsSmallFonts(runtime.Windows(), state));
-    EXPECT_EQ(state.ScreenDpi, 96);
-    EXPECT_EQ(state.FontScaleFactor, 1.0f);
-    EXPECT_EQ(form.Width(), 6000);
-    EXPECT_EQ(form.Height(), 4500);
-    EXPECT_EQ(form.lbl_Title.Left(), 2055);
-    EXPECT_EQ(form.lbl_Title.Width(), 3855);
-    EXPECT_DOUBLE_EQ(form.lbl_Title.FontSize(), 9.75);
-    EXPECT_FALSE(form.lst_Items.IntegralHeight());
+TEST_F(SmallFontFixTest, LayoutShrinksByNinetySixOverTheDensity) {
+    struct Case {
+        int dpi;
+        double factor, width, titleLeft, fontSize;
+    };
+    for (const Case& c : {Case{96, 1.0, 6000, 2055, 9.75}, Case{120, 0.8, 4800, 1644, 7.8},
+                          Case{144, 2.0 / 3, 4000, 1370, 6.5}}) {
+        desktop.SetDotsPerInch(c.dpi);
+        ui::FontScaleState scale;
+        StepForm form(runtime, toolkit);
+        ui::FixFormForFonts(form, scale);
+        EXPECT_EQ(ui::IsSmallFonts(runtime.Windows(), scale), c.dpi == 96);
+        EXPECT_EQ(scale.ScreenDpi, c.dpi);
+        EXPECT_NEAR(scale.FontScaleFactor, c.factor, 1e-4) << c.dpi;
+        EXPECT_NEAR(form.Width(), c.width, 1e-3) << c.dpi;
+        EXPECT_NEAR(form.lbl_Title.Left(), c.titleLeft, 1e-3) << c.dpi;
+        EXPECT_NEAR(form.lbl_Title.FontSize(), c.fontSize, 1e-5) << c.dpi;
+        EXPECT_FALSE(form.lst_Items.IntegralHeight());
+    }
 }
 
-TEST_F(SmallFontFixTest, At120DotsPerInchEverythingShrinksByFourFifths) {
+TEST_F(SmallFontFixTest, PictureBoxesGetAUserScaleAndSkinnedButtonsKeepTheirPixels) {
     desktop.SetDotsPerInch(120);
     StepForm form(runtime, toolkit);
     ui::FixFormForFonts(form, state);
-    EXPECT_FALSE(ui::IsSmallFonts(runtime.Windows(), state));
-    EXPECT_EQ(state.ScreenDpi, 120);
-    EXPECT_FLOAT_EQ(state.FontScaleFactor, 0.8f);
-    EXPECT_EQ(form.Width(), 4800);
-    EXPECT_EQ(form.Height(), 3600);
-    EXPECT_EQ(form.lbl_Title.Left(), 1644);
-    EXPECT_EQ(form.lbl_Title.Width(), 3084);
-    EXPECT_EQ(form.lbl_Title.Top(), 240);
-    EXPECT_NEAR(form.lbl_Title.FontSize(), 7.8, 1e-6);
-    EXPECT_EQ(form.lst_Items.Height(), 1200);
-    EXPECT_FALSE(form.lst_Items.IntegralHeight());
     EXPECT_EQ(form.pic_Box.Width(), 1200);
-    EXPECT_EQ(form.pic_Box.Left(), 240);
-    // The picture box's inside scale is scaled after its size, as a user scale.
+    // The inside scale is scaled after the size, as a user scale.
     EXPECT_EQ(form.pic_Box.ScaleMode(), forms::ScaleMode::User);
     EXPECT_NEAR(form.pic_Box.ScaleWidth(), 960, 1e-3);
-    // A skinned button moves but keeps its pixel size.
     EXPECT_EQ(form.btn_Next.Left(), 2472);
     EXPECT_EQ(form.btn_Next.PixelWidth(), 33);
-    EXPECT_EQ(form.btn_Next.PixelHeight(), 35);
-}
-
-TEST_F(SmallFontFixTest, At144DotsPerInchTheFactorIsTwoThirds) {
-    desktop.SetDotsPerInch(144);
-    StepForm form(runtime, toolkit);
-    ui::FixFormForFonts(form, state);
-    EXPECT_EQ(state.ScreenDpi, 144);
-    EXPECT_NEAR(state.FontScaleFactor, 0.6667, 1e-4);
-    EXPECT_NEAR(form.Width(), 4000, 1e-3);
-    EXPECT_NEAR(form.lbl_Title.Left(), 1370, 1e-3);
-    EXPECT_NEAR(form.lbl_Title.FontSize(), 6.5, 1e-5);
 }
 
 }  // namespace

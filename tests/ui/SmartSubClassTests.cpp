@@ -54,13 +54,19 @@ TEST_F(SmartSubClassTest, SeesMessagesFirstAndPassesThemOn) {
     EXPECT_EQ(reached[0].second, kProbe + 1);
 }
 
-TEST_F(SmartSubClassTest, CancelledMessageIsAnsweredZeroAndNeverReachesTheWindow) {
+TEST_F(SmartSubClassTest, CancelledOrOwnerlessMessageIsAnsweredZeroAndNeverReachesTheWindow) {
     ui::SmartSubClass sniff(windows);
     sniff.NewMessage = [](win::HWND, win::UINT&, win::WPARAM&, win::LPARAM&, bool& Cancel) {
         Cancel = true;
     };
     const win::HWND window = MakeWindow();
     ASSERT_TRUE(sniff.SubClassHwnd(window, true));
+    EXPECT_EQ(windows.SendMessageA(window, kProbe, 0, 0), 0);
+    EXPECT_TRUE(reached.empty());
+
+    // Without the object property there is no one to ask: answered zero too.
+    sniff.NewMessage = nullptr;
+    windows.RemovePropA(window, ui::kObjectProperty);
     EXPECT_EQ(windows.SendMessageA(window, kProbe, 0, 0), 0);
     EXPECT_TRUE(reached.empty());
 }
@@ -146,15 +152,6 @@ TEST_F(SmartSubClassTest, AWindowDestroyedFirstIsDroppedWithoutBeingTouched) {
     EXPECT_FALSE(sniff.SubClassHwnd(a, false));
     EXPECT_EQ(Slots(sniff), (std::vector<win::HWND>{-1, b}));
     EXPECT_FALSE(sniff.SubClassHwnd(a, true));
-}
-
-TEST_F(SmartSubClassTest, MessageForAWindowWithoutTheObjectPropertyIsAnsweredZero) {
-    ui::SmartSubClass sniff(windows);
-    const win::HWND window = MakeWindow();
-    ASSERT_TRUE(sniff.SubClassHwnd(window, true));
-    windows.RemovePropA(window, ui::kObjectProperty);
-    EXPECT_EQ(windows.SendMessageA(window, kProbe, 0, 0), 0);
-    EXPECT_TRUE(reached.empty());
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(TooltipTest, FontHeightFollowsTheDensityAndRoundsToWholePoints) {
     EXPECT_EQ(ui::FontHeightFor(9.5, 72), -10);
 }
 
-TEST_F(TooltipTest, SettingTheFontTwiceDeletesTheFirst) {
+TEST_F(TooltipTest, SettingTheFontTwiceOrDestroyingDeletesTheOldFont) {
     ui::cls_Tooltip tip(windows);
     tip.Create(form.hWnd());
     forms::Font font;
@@ -96,6 +96,13 @@ TEST_F(TooltipTest, SettingTheFontTwiceDeletesTheFirst) {
 
     tip.SetFont(nullptr);
     EXPECT_TRUE(win::GetObject(tip.FontHandle(), made));
+
+    const win::HWND window = tip.hWnd();
+    const win::HFONT last = tip.FontHandle();
+    tip.Destroy();
+    EXPECT_FALSE(windows.IsWindow(window));
+    EXPECT_FALSE(win::GetObject(last, made)) << "Destroy deletes the font too";
+    tip.Destroy();
 }
 
 TEST_F(TooltipTest, AddControlRegistersTheControlWindowWithItsFlags) {
@@ -111,20 +118,6 @@ TEST_F(TooltipTest, AddControlRegistersTheControlWindowWithItsFlags) {
     EXPECT_EQ(tools[0].toolWindow, target.hWnd());
     EXPECT_EQ(tools[0].rect, (win::RECT{0, 0, 40, 30}));
     EXPECT_EQ(tools[0].text, "plain");
-}
-
-TEST_F(TooltipTest, DestroyRemovesTheWindowAndTheFont) {
-    ui::cls_Tooltip tip(windows);
-    tip.Create(form.hWnd());
-    forms::Font font;
-    tip.SetFont(&font);
-    const win::HWND window = tip.hWnd();
-    const win::HFONT made = tip.FontHandle();
-    tip.Destroy();
-    EXPECT_FALSE(windows.IsWindow(window));
-    win::LOGFONTA gone;
-    EXPECT_FALSE(win::GetObject(made, gone));
-    tip.Destroy();
 }
 
 TEST_F(TooltipTest, AFailedCreateLeavesANullWindowThatTakesEverythingQuietly) {
