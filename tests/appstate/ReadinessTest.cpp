@@ -141,17 +141,6 @@ TEST_F(AppStateTest, AnAircraftWithoutTailLeavesTheStepOpenAndTheFormatFollowsTh
     EXPECT_EQ(app.configuration.Textures.at(1).TextureFormat, "32ANM");
 }
 
-TEST_F(AppStateTest, ThePreviewIsNotDrawnWhileAConfigurationIsRead) {
-    install.AddConfiguration("kite", testsupport::Installation::ConfigurationIni("Kite"));
-    int draws = 0;
-    app.renderPreview = [&] { ++draws; };
-    main.lst_Texture.Click = [&] { RequestPreview(app); };
-    ReadAircraftConfiguration(app, (install.AppDir() / "Aircraft Configurations/kite.bin").string());
-    EXPECT_EQ(draws, 0);
-    RequestPreview(app);
-    EXPECT_EQ(draws, 1);
-}
-
 TEST_F(AppStateTest, AStepScreenIsCentredOverTheMainWindowEvenWhenLarger) {
     main.Move(1500, 3000, 12000, 9000);
     forms::Form& screen = app.frm_Variation;
