@@ -1,4 +1,4 @@
-// The build of a step screen when it is first loaded: skin, colours, buttons,
+// The build of a step screen when it is first loaded: skin, buttons,
 // the missing-media end, and dragging.
 
 #include <string>
@@ -27,18 +27,6 @@ TEST_F(WizardTest, TheBuildGivesTheScreenItsSkin) {
     EXPECT_NE(app.TransForm(Window::Folder), nullptr);
 }
 
-TEST_F(WizardTest, TheBuildColoursListsByKindAndHighlightsTheValues) {
-    constexpr win::COLORREF grey = win::RGB(96, 96, 96);
-    constexpr win::COLORREF blue = win::RGB(0, 69, 140);
-    for (int step : {1, 5, 6}) Open(step, false);
-    // On the step screens list boxes are blue, combo boxes grey, text boxes untouched.
-    EXPECT_EQ(app.frm_SelectAircraft.lst_SelectAircraft.ForeColor(), blue);
-    EXPECT_EQ(app.frm_Callsign.lst_Callsign.ForeColor(), grey);
-    EXPECT_EQ(app.frm_TailNumber.txt_TailNumber.BackColor(), win::RGB(255, 255, 255));
-    EXPECT_EQ(app.frm_TailNumber.Label1.BackStyle(), 0);
-    EXPECT_EQ(app.frm_TailNumber.lbl_CurrentTailNumber.ForeColor(), blue);
-    EXPECT_EQ(app.frm_Callsign.lbl_Title.ForeColor(), blue);
-}
 TEST_F(WizardTest, AScreenIsBuiltOnceAndKeepsItsContentsBetweenShowings) {
     Open(3, false, [&](StepScreen&) { TypeOver(app.frm_Variation.txt_Variation, "Red"); });
     const ui::clsTransForm* shape = app.TransForm(Window::Variation).get();
@@ -68,12 +56,22 @@ TEST_F(WizardTest, AnUnloadedScreenIsBuiltAgainWhenItOpensNext) {
     EXPECT_NE(app.TransForm(Window::SelectAircraft).get(), first);
 }
 
-TEST_F(WizardTest, DraggingTheBackgroundMovesTheScreenAndReleaseRestoresThePointer) {
+TEST_F(WizardTest, OnlyALeftButtonDragMovesTheScreenAndEveryReleaseRestoresThePointer) {
     desktop.SetMoveOffset(25, -10);
     Open(5, true, [&](StepScreen& screen) {
         const double left = screen.LeftTwips(), top = screen.TopTwips();
+        desktop.Press(screen, win::MouseButton::Right, win::POINT{200, 30});
+        EXPECT_EQ(screen.MousePointer(), forms::vbDefault);
+        desktop.MoveOver(screen, win::POINT{205, 32});
+        desktop.Release(screen, win::MouseButton::Right, win::POINT{205, 32});
+        EXPECT_EQ(desktop.MoveLoops(), 0);
+
         desktop.Press(screen, win::MouseButton::Left, win::POINT{200, 30});
         EXPECT_EQ(screen.MousePointer(), forms::vbCustom);
+        desktop.Release(screen, win::MouseButton::Left, win::POINT{200, 30});
+        EXPECT_EQ(screen.MousePointer(), forms::vbDefault) << "released without moving";
+
+        desktop.Press(screen, win::MouseButton::Left, win::POINT{200, 30});
         desktop.MoveOver(screen, win::POINT{205, 32});
         EXPECT_EQ(desktop.MoveLoops(), 1);
         EXPECT_DOUBLE_EQ(screen.LeftTwips(), left + 25 * 15);
@@ -81,29 +79,6 @@ TEST_F(WizardTest, DraggingTheBackgroundMovesTheScreenAndReleaseRestoresThePoint
         // The user let go inside the move loop, which keeps the release to itself.
         EXPECT_EQ(screen.MousePointer(), forms::vbDefault);
         EXPECT_FALSE(app.runtime.Windows().ButtonDown(win::MouseButton::Left));
-    });
-}
-
-TEST_F(WizardTest, APressReleasedWithoutMovingRestoresThePointer) {
-    Open(1, true, [&](StepScreen& screen) {
-        desktop.Press(screen, win::MouseButton::Left, win::POINT{200, 30});
-        EXPECT_EQ(screen.MousePointer(), forms::vbCustom);
-        desktop.Release(screen, win::MouseButton::Left, win::POINT{200, 30});
-        EXPECT_EQ(screen.MousePointer(), forms::vbDefault);
-        EXPECT_EQ(desktop.MoveLoops(), 0);
-    });
-}
-
-TEST_F(WizardTest, TheRightButtonNeitherMovesTheScreenNorSetsTheDragPointer) {
-    desktop.SetMoveOffset(25, 10);
-    Open(2, false, [&](StepScreen& screen) {
-        const double left = screen.LeftTwips();
-        desktop.Press(screen, win::MouseButton::Right, win::POINT{200, 30});
-        EXPECT_EQ(screen.MousePointer(), forms::vbDefault);
-        desktop.MoveOver(screen, win::POINT{205, 32});
-        desktop.Release(screen, win::MouseButton::Right, win::POINT{205, 32});
-        EXPECT_EQ(desktop.MoveLoops(), 0);
-        EXPECT_DOUBLE_EQ(screen.LeftTwips(), left);
     });
 }
 

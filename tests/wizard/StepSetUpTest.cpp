@@ -22,31 +22,6 @@ TEST_F(WizardTest, AircraftStepFromTheMainWindowShowsNextAndTheTopRightClose) {
     });
 }
 
-TEST_F(WizardTest, ReopeningTheTailNumberStepAfterItWasConfirmedOffersNextAtOnce) {
-    Open(5, false, [&](StepScreen& screen) {
-        desktop.Type(app.frm_TailNumber.txt_TailNumber, "N512KW");
-        screen.btn_Next.SetState("disabled");
-    });
-    // What confirming the step stores.
-    app.job.TailNumber = app.job.StepTailNumber;
-
-    Open(5, true, [&](StepScreen& screen) {
-        EXPECT_EQ(screen.btn_Next.state(), "enabled");
-        EXPECT_EQ(app.frm_TailNumber.lbl_CurrentTailNumber.Caption(), "N512KW");
-        EXPECT_EQ(app.frm_TailNumber.txt_TailNumber.Text(), "N512KW");
-    });
-}
-
-TEST_F(WizardTest, ATailNumberTypedButNotConfirmedComesBackWithNextWithheld) {
-    Open(5, false, [&](StepScreen&) { desktop.Type(app.frm_TailNumber.txt_TailNumber, "N9"); });
-    EXPECT_EQ(app.job.StepTailNumber, "N9");
-    Open(5, true, [&](StepScreen& screen) {
-        EXPECT_EQ(app.frm_TailNumber.txt_TailNumber.Text(), "N9");
-        EXPECT_EQ(screen.btn_Next.state(), "disabled");
-        EXPECT_EQ(app.frm_TailNumber.lbl_CurrentTailNumber.Caption(), "");
-    });
-}
-
 // The job values that let each step offer Next at once.
 struct NextRuleCase {
     int step;
@@ -104,18 +79,6 @@ TEST_F(WizardTest, ABlankStepValueBringsBackThePromptAsAChange) {
         EXPECT_EQ(screen.btn_Next.state(), "enabled");
     });
     EXPECT_EQ(app.job.StepVariation, "Enter Aircraft Variation");
-}
-
-TEST_F(WizardTest, FolderStepShowsTheEditedExtensionAndItsExample) {
-    app.job.StepFolderExtension = "  KW Blue ";
-    Open(4, true, [&](StepScreen&) {
-        EXPECT_EQ(app.frm_Folder.txt_Folder.Text(), "  KW Blue ");
-        EXPECT_EQ(app.frm_Folder.lbl_Example.Caption(), "Texture.KW Blue");
-    });
-    app.job.StepFolderExtension.clear();
-    Open(4, true, [&](StepScreen&) {
-        EXPECT_EQ(app.frm_Folder.txt_Folder.Text(), "Enter Aircraft Folder Extension");
-    });
 }
 
 TEST_F(WizardTest, TailNumberStepHasNoPromptAndShowsTheConfirmedTailAsItIs) {
