@@ -77,33 +77,10 @@ TEST_F(DispatchTest, AButtonWithoutAWindowOnlyHighlights) {
     EXPECT_TRUE(desktop.ShellOpens().empty());
 }
 
-TEST_F(DispatchTest, TheReleaseRunsWhereverThePointerWentWhilePressed) {
-    Application& a = Start();
-    desktop.Press(a.frm_Main.btn_Help);
-    desktop.Release(a.frm_Main.btn_Help, win::MouseButton::Left, win::POINT{300, 300});
-    EXPECT_EQ(desktop.ShellOpens().size(), 1u);
-    EXPECT_EQ(a.frm_Main.btn_Help.state(), "highlight");
-}
-
 TEST_F(DispatchTest, CloseOnTheMainWindowEndsTheProgram) {
     Application& a = Start();
     EXPECT_THROW(desktop.Click(a.frm_Main.btn_Close), win::ProcessEnded);
     EXPECT_TRUE(desktop.ExitCode());
-}
-
-TEST_F(DispatchTest, ChoosingAnAircraftResetsTheLaterStepsAndMarksItDone) {
-    Application& a = StartWithTwoAircraft();
-    MainWindow& main = a.frm_Main;
-    main.btn_Variation.SetPicture(kStepDone);
-    ChooseFirstAircraft();
-    EXPECT_EQ(main.btn_SelectAircraft.picture(), kStepDone);
-    EXPECT_EQ(main.btn_Variation.picture(), kStepOpen);
-    EXPECT_EQ(main.btn_TailNumber.picture(), kStepDone);  // the default tail
-    EXPECT_EQ(main.lbl_CurrentAircraft.Caption(), "Kite");
-    EXPECT_EQ(main.btn_Callsign.state(), "enabled");
-    EXPECT_EQ(main.lbl_Status.Caption(), "Ready to Load Repaint Template");
-    EXPECT_EQ(desktop.Sounds().size(), 1u);
-    EXPECT_FALSE(a.frm_SelectAircraft.Visible());
 }
 
 TEST_F(DispatchTest, TwoAircraftOfOneNameAreReadInTurnAndTheLastStaysChosen) {

@@ -6,10 +6,29 @@
 namespace decalia {
 namespace {
 
-TEST_F(ProgramTest, DraggingTheSurfaceWithTheLeftButtonMovesTheWindow) {
+TEST_F(ProgramTest, OnlyALeftButtonDragOfTheSurfaceMovesTheWindow) {
     MainWindow& main = Start().frm_Main;
     const double left = main.LeftTwips(), top = main.TopTwips();
     desktop.SetMoveOffset(30, 40);
+    for (const auto button : {win::MouseButton::Right, win::MouseButton::Middle}) {
+        main.SetMousePointer(forms::vbCustom);
+        desktop.Press(main, button, win::POINT{600, 40});
+        desktop.MoveOver(main, win::POINT{610, 50});
+        desktop.Release(main, button, win::POINT{610, 50});
+        EXPECT_EQ(main.MousePointer(), forms::vbDefault) << "a custom pointer is reset";
+    }
+    main.SetMousePointer(forms::vbHourglass);
+    desktop.Press(main, win::MouseButton::Right, win::POINT{600, 40});
+    desktop.MoveOver(main, win::POINT{610, 50});
+    desktop.Release(main, win::MouseButton::Right, win::POINT{610, 50});
+    EXPECT_EQ(main.MousePointer(), forms::vbHourglass) << "another pointer is left alone";
+    // Both buttons held is no drag either.
+    desktop.Press(main, win::MouseButton::Left, win::POINT{600, 40});
+    desktop.Press(main, win::MouseButton::Right, win::POINT{600, 40});
+    desktop.MoveOver(main, win::POINT{610, 50});
+    EXPECT_EQ(desktop.MoveLoops(), 0);
+    desktop.Release(main, win::MouseButton::Right, win::POINT{600, 40});
+    desktop.Release(main, win::MouseButton::Left, win::POINT{600, 40});
 
     desktop.Press(main, win::MouseButton::Left, win::POINT{600, 40});
     EXPECT_EQ(main.MousePointer(), forms::vbCustom);
@@ -18,25 +37,6 @@ TEST_F(ProgramTest, DraggingTheSurfaceWithTheLeftButtonMovesTheWindow) {
     EXPECT_DOUBLE_EQ(main.LeftTwips(), left + 30 * 15);
     EXPECT_DOUBLE_EQ(main.TopTwips(), top + 40 * 15);
     EXPECT_EQ(main.MousePointer(), forms::vbDefault);
-}
-
-TEST_F(ProgramTest, OnlyTheLeftButtonMovesTheWindow) {
-    MainWindow& main = Start().frm_Main;
-    const double left = main.LeftTwips();
-    desktop.SetMoveOffset(30, 40);
-    for (const auto button : {win::MouseButton::Right, win::MouseButton::Middle}) {
-        main.SetMousePointer(forms::vbCustom);
-        desktop.Press(main, button, win::POINT{600, 40});
-        desktop.MoveOver(main, win::POINT{610, 50});
-        desktop.Release(main, button, win::POINT{610, 50});
-        EXPECT_EQ(main.MousePointer(), forms::vbDefault);
-    }
-    // Both buttons held is no drag either.
-    desktop.Press(main, win::MouseButton::Left, win::POINT{600, 40});
-    desktop.Press(main, win::MouseButton::Right, win::POINT{600, 40});
-    desktop.MoveOver(main, win::POINT{610, 50});
-    EXPECT_EQ(desktop.MoveLoops(), 0);
-    EXPECT_DOUBLE_EQ(main.LeftTwips(), left);
 }
 
 TEST_F(ProgramTest, PreviewControlsAskForARedrawExceptWhileAConfigurationIsRead) {

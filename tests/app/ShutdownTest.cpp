@@ -34,13 +34,5 @@ TEST_F(ProgramTest, ShutdownEndsEveryInterceptionThenReleasesTheLoadedWindowsAnd
     EXPECT_FALSE(a.frm_Variation.IsLoaded());
 }
 
-TEST_F(ProgramTest, EndingTheInterceptionTwiceDoesNoHarm) {
-    Application& a = Start();
-    EndButtonSubclassing(a.frm_Main);
-    EndButtonSubclassing(a.frm_Main);
-    EXPECT_EQ(a.frm_Main.btn_Close.Sniffer(), nullptr);
-    EXPECT_THROW(ShutdownApplication(a), win::ProcessEnded);
-}
-
 }  // namespace
 }  // namespace decalia

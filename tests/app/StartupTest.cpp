@@ -1,7 +1,6 @@
 #include "ProgramFixture.h"
 
 #include "app/MainWindowLoad.h"
-#include "appstate/Layout.h"
 
 namespace decalia {
 namespace {
@@ -20,7 +19,6 @@ TEST_F(ProgramTest, StartsWithoutConfigurationsReadyForTheAircraftStep) {
     EXPECT_TRUE(main.Visible());
     EXPECT_FALSE(main.ModalShowing());
     EXPECT_EQ(main.lbl_Status.Caption(), "Ready to Load Aircraft Specification");
-    EXPECT_EQ(main.lbl_Version.Caption(), "Decalia Version 1.2.0");
     EXPECT_EQ(a.frm_SelectAircraft.lst_SelectAircraft.ListCount(), 0);
     EXPECT_EQ(a.catalogue.LastCatalogueIndex, -1);
     EXPECT_TRUE(a.Loaded(Window::Main));
@@ -34,20 +32,6 @@ TEST_F(ProgramTest, StartsWithoutConfigurationsReadyForTheAircraftStep) {
         EXPECT_EQ(other->state(), "enabled") << other->Name();
 }
 
-TEST_F(ProgramTest, TheStepButtonsStandFiftyTwoPixelsApart) {
-    MainWindow& main = Start().frm_Main;
-    EXPECT_EQ(main.PixelWidth(), 800);
-    EXPECT_EQ(main.PixelHeight(), 600);
-    const ui::TinyButton* steps[] = {&main.btn_SelectAircraft, &main.btn_SelectTemplate,
-                                     &main.btn_Variation, &main.btn_Folder, &main.btn_TailNumber,
-                                     &main.btn_Callsign};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_DOUBLE_EQ(steps[i]->Left(), 16);
-        EXPECT_DOUBLE_EQ(steps[i]->Top(), 149 + 52 * i);
-    }
-    EXPECT_EQ(main.lbl_CurrentFolder.ForeColor(), kHighlightedText);
-    EXPECT_EQ(main.lst_Texture.BackColor(), kListBackground);
-}
 TEST_F(ProgramTest, FillsTheAircraftAndCallsignListsAtStartUp) {
     install.AddConfiguration("b", testsupport::Installation::ConfigurationIni("Bravo"));
     install.AddConfiguration("A", testsupport::Installation::ConfigurationIni("Alpha"));
@@ -59,15 +43,6 @@ TEST_F(ProgramTest, FillsTheAircraftAndCallsignListsAtStartUp) {
     EXPECT_EQ(a.frm_Callsign.lst_Callsign.ListIndex(), 0);
     // Start-up reads only the names: the job and the main window stay empty.
     EXPECT_EQ(a.frm_Main.lbl_Status.Caption(), "Ready to Load Aircraft Specification");
-}
-
-TEST_F(ProgramTest, PrefersALargeSharedAirlineList) {
-    std::string shared;
-    for (int i = 1; i <= 11; ++i) shared += "SHARED" + std::to_string(i) + "\r\n";
-    install.WriteSharedAirlines(shared);
-    Application& a = Start();
-    EXPECT_EQ(a.frm_Callsign.lst_Callsign.ListCount(), 12);
-    EXPECT_EQ(a.frm_Callsign.lst_Callsign.List(11), "SHARED11");
 }
 
 TEST_F(ProgramTest, AMissingOwnAirlineListEndsTheProgramBeforeAnyWindowShows) {
