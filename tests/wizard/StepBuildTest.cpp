@@ -1,4 +1,4 @@
-// The build of a step screen when it is first loaded: skin, buttons,
+// The build of a step screen when it is first loaded: skin, colours, buttons,
 // the missing-media end, and dragging.
 
 #include <string>
@@ -25,6 +25,18 @@ TEST_F(WizardTest, TheBuildGivesTheScreenItsSkin) {
     EXPECT_TRUE(app.Loaded(Window::Folder));
     EXPECT_FALSE(app.Loaded(Window::TailNumber));
     EXPECT_NE(app.TransForm(Window::Folder), nullptr);
+}
+
+TEST_F(WizardTest, TheBuildColoursControlsByKindAndHighlightsTheValues) {
+    for (int step : {1, 5, 6}) Open(step, false);
+    // On the step screens list boxes take the highlight, combo boxes the label
+    // colour; labels turn transparent and text boxes keep their own colours.
+    EXPECT_EQ(app.frm_SelectAircraft.lst_SelectAircraft.ForeColor(), kHighlightedText);
+    EXPECT_EQ(app.frm_SelectAircraft.lst_SelectAircraft.BackColor(), kListBackground);
+    EXPECT_EQ(app.frm_Callsign.lst_Callsign.ForeColor(), kLabelText);
+    EXPECT_EQ(app.frm_TailNumber.txt_TailNumber.BackColor(), win::RGB(255, 255, 255));
+    EXPECT_EQ(app.frm_TailNumber.Label1.BackStyle(), 0);
+    EXPECT_EQ(app.frm_TailNumber.lbl_CurrentTailNumber.ForeColor(), kHighlightedText);
 }
 
 TEST_F(WizardTest, AScreenIsBuiltOnceAndKeepsItsContentsBetweenShowings) {

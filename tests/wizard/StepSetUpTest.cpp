@@ -5,16 +5,6 @@
 namespace decalia {
 namespace {
 
-TEST_F(WizardTest, VariationStepFromTheMainWindowOffersCloseInThePreviousPosition) {
-    Open(3, false, [&](StepScreen& screen) {
-        EXPECT_EQ(screen.lbl_Title.Caption(), "Enter Aircraft Variation");
-        EXPECT_EQ(screen.btn_Previous->button_type(), "close_variation");
-        EXPECT_FALSE(screen.btn_Close.Visible());
-        EXPECT_EQ(app.frm_Variation.txt_Variation.Text(), "Enter Aircraft Variation");
-        EXPECT_EQ(screen.btn_Next.state(), "disabled");
-    });
-}
-
 TEST_F(WizardTest, AircraftStepFromTheMainWindowShowsNextAndTheTopRightClose) {
     Open(1, false, [&](StepScreen& screen) {
         EXPECT_TRUE(screen.btn_Next.Visible());
