@@ -115,9 +115,9 @@ Pixels TwoColourBlock(const std::array<int, 3>& a, const std::array<int, 3>& b, 
                       std::uint16_t transparent) {
     Pixels pixels{};
     for (std::size_t i = 0; i < 16; ++i) {
-        const auto& colour = (pattern >> i & 1u) != 0 ? a : b;
+        const auto& colour = ((unsigned{pattern} >> i) & 1u) != 0 ? a : b;
         for (std::size_t c = 0; c < 3; ++c) pixels[4 * i + c] = static_cast<std::uint8_t>(colour[c]);
-        pixels[4 * i + 3] = (transparent >> i & 1u) != 0 ? 0 : 255;
+        pixels[4 * i + 3] = ((unsigned{transparent} >> i) & 1u) != 0 ? 0 : 255;
     }
     return pixels;
 }
