@@ -84,6 +84,12 @@ MainWindow::MainWindow(forms::Runtime& runtime, const ui::Toolkit& toolkit)
     previewPicture.SetVisible(false);
     previewPicture.SetAutoRedraw(true);
     PreviewImage.SetStretch(true);
+    // Loading a template shows the preview and unlocks its list; a build
+    // shows the progress bar while it runs.
+    PreviewImage.SetVisible(false);
+    Preview_Scroll.SetVisible(false);
+    lst_Texture.SetEnabled(false);
+    Pic_StatusBackground.SetVisible(false);
     Preview_Scroll.SetMax(100);
     Preview_Scroll.SetLargeChange(10);
     chkDXT3.SetCaption("DXT3 compressed");

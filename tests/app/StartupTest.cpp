@@ -30,6 +30,10 @@ TEST_F(ProgramTest, StartsWithoutConfigurationsReadyForTheAircraftStep) {
         EXPECT_EQ(step->state(), "disabled") << step->Name();
     for (ui::SkinnedButton* other : std::initializer_list<ui::SkinnedButton*>{&main.btn_Close, &main.btn_Help, &main.btn_Wizard})
         EXPECT_EQ(other->state(), "enabled") << other->Name();
+    // Nothing to preview and nothing building yet.
+    EXPECT_FALSE(main.PreviewImage.Visible() || main.Preview_Scroll.Visible());
+    EXPECT_FALSE(main.lst_Texture.Enabled());
+    EXPECT_FALSE(main.Pic_StatusBackground.Visible());
 }
 
 TEST_F(ProgramTest, FillsTheAircraftAndCallsignListsAtStartUp) {
