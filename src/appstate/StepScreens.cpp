@@ -51,7 +51,7 @@ SelectTemplateScreen::SelectTemplateScreen(forms::Runtime& runtime, const ui::To
       btn_Select(Add<ui::TinyButton>("btn_Select", nullptr, toolkit)),
       cdl(Add<forms::CommonDialog>("cdl")) {
     // Clear of the Select button's column.
-    PlacePixels(*lbl_instructions2, 60, 214, 320, 36);
+    PlacePixels(*lbl_instructions2, 60, 204, 320, 44);
 }
 
 VariationScreen::VariationScreen(forms::Runtime& runtime, const ui::Toolkit& toolkit)
