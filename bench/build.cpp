@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "PeakMemory.h"
 #include "appstate/Application.h"
 #include "appstate/CurrentConfiguration.h"
 #include "builder/BuildRepaint.h"
@@ -38,13 +39,6 @@ using Clock = std::chrono::steady_clock;
 void RestartPeakResident() {
     malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-double PeakResidentMiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    return 0;
 }
 
 double MillisecondsSince(Clock::time_point start) {
@@ -114,12 +108,12 @@ void BM_BuildRepaint(benchmark::State& state) {
         for (std::size_t i = 0; i < prepared.app->configuration.Textures.size(); ++i)
             names.push_back(*TextureOutputName(*prepared.app, i));
         RestartPeakResident();
-        const double residentBefore = PeakResidentMiB();
+        const double residentBefore = bench::PeakResidentMiB();
         state.ResumeTiming();
         const auto start = Clock::now();
         BuildRepaint(*prepared.app);
         buildMs = MillisecondsSince(start);
-        peakMiB = PeakResidentMiB();
+        peakMiB = bench::PeakResidentMiB();
         baseMiB = residentBefore;
         state.PauseTiming();
         if (prepared.app->frm_Main.lbl_Status.Caption() != kStatusBuilt)

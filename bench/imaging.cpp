@@ -3,9 +3,9 @@
 // and alpha. The peak resident memory of the run is reported as a counter.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <string>
 
+#include "PeakMemory.h"
 #include "appstate/Application.h"
 #include "appstate/CurrentConfiguration.h"
 #include "config/AircraftCatalogue.h"
@@ -19,13 +19,6 @@ namespace {
 using namespace decalia;
 
 
-// The process's peak resident memory (VmHWM).
-double PeakResidentMiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
 
 // The demo installation the build lays out, read and never written.
 struct Osprey {
@@ -46,7 +39,7 @@ void BM_LoadTemplatePair(benchmark::State& state) {
         LoadTemplateBitmaps(osprey.app, osprey.templatePath, osprey.alphaPath);
         if (!osprey.app.AlphaLoaded) state.SkipWithError("the template pair did not load");
     }
-    state.counters["peak_MiB"] = PeakResidentMiB();
+    state.counters["peak_MiB"] = bench::PeakResidentMiB();
 }
 BENCHMARK(BM_LoadTemplatePair)->Unit(benchmark::kMillisecond);
 
@@ -62,7 +55,7 @@ void BM_ComposeAllSheets(benchmark::State& state) {
                 state.SkipWithError("a sheet did not compose");
         }
     }
-    state.counters["peak_MiB"] = PeakResidentMiB();
+    state.counters["peak_MiB"] = bench::PeakResidentMiB();
 }
 BENCHMARK(BM_ComposeAllSheets)->Unit(benchmark::kMillisecond);
 

@@ -25,11 +25,7 @@ void Finish(Application& app, forms::Form& screen) {
 }
 
 void ChooseAircraft(Application& app, std::int32_t index) {
-    const config::CatalogueEntry& entry = app.catalogue.Entries[static_cast<std::size_t>(index)];
-    ReadAircraftConfiguration(app, entry.FilePath);
-    app.job.AircraftIndex = index;
-    app.job.StepAircraftName = entry.DisplayName;
-    app.job.AircraftName = app.job.StepAircraftName;
+    ReadCatalogueAircraft(app, index);
     MainWindow& main = app.frm_Main;
     MarkDone(main.btn_SelectAircraft, main.lbl_CurrentAircraft, app.job.AircraftName);
     for (ui::TinyButton* step : {&main.btn_SelectTemplate, &main.btn_Variation, &main.btn_Folder,

@@ -33,6 +33,14 @@ void ReadAircraftConfiguration(Application& app, std::string_view filePath) {
     app.ConfigurationLoading = false;
 }
 
+void ReadCatalogueAircraft(Application& app, std::int32_t index) {
+    const config::CatalogueEntry& entry = app.catalogue.Entries[static_cast<std::size_t>(index)];
+    ReadAircraftConfiguration(app, entry.FilePath);
+    app.job.AircraftIndex = index;
+    app.job.StepAircraftName = entry.DisplayName;
+    app.job.AircraftName = entry.DisplayName;
+}
+
 void FillTextureList(Application& app) {
     forms::ComboBox& list = app.frm_Main.lst_Texture;
     list.Clear();

@@ -36,12 +36,7 @@ void BuildFilesAndEntry(Application& app) {
 // The next repaint starts from the same aircraft, as if chosen again.
 void ReadAircraftAgain(Application& app) {
     const std::int32_t index = app.job.AircraftIndex;
-    if (index < 0 || index > app.catalogue.LastCatalogueIndex) return;
-    const config::CatalogueEntry& entry = app.catalogue.Entries[static_cast<std::size_t>(index)];
-    ReadAircraftConfiguration(app, entry.FilePath);
-    app.job.AircraftIndex = index;
-    app.job.StepAircraftName = entry.DisplayName;
-    app.job.AircraftName = entry.DisplayName;
+    if (index >= 0 && index <= app.catalogue.LastCatalogueIndex) ReadCatalogueAircraft(app, index);
 }
 
 std::string ShortfallText(const TextureShortfall& shortfall) {

@@ -2,23 +2,12 @@
 // folder the executable lies in; from then on the windows drive it, and it
 // ends through the main window's Close button.
 #include <QApplication>
-#include <filesystem>
 #include <iostream>
 
 #include "app/Mod_Main.h"
 #include "appstate/Application.h"
-#include "platform/text/Text.h"
+#include "platform/fs/Fs.h"
 #include "qt/QtDesktop.h"
-
-namespace {
-
-std::string ProgramFolder() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : decalia::text::Utf8ToCp1252(exe.parent_path().string());
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     // The windows keep the pixel geometry they were drawn for; on a large-font
@@ -27,7 +16,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Decalia"));
     QApplication::setQuitOnLastWindowClosed(false);
-    const std::string folder = ProgramFolder();
+    const std::string folder = decalia::fs::ExecutableFolder();
     if (folder.empty()) {
         std::cerr << "decalia: cannot find its own folder\n";
         return 1;

@@ -13,7 +13,6 @@ namespace stdfs = std::filesystem;
 namespace {
 
 constexpr int kEnter = 13;
-constexpr int kBackspace = 8;
 
 int LineOf(const forms::ListControl& list, const std::string& text) {
     for (int line = 0; line < list.ListCount(); ++line)
@@ -72,18 +71,10 @@ void Session::PickTemplate(const stdfs::path& file) {
     Click(program->frm_SelectTemplate.btn_Select);
 }
 
-void Session::TypeInto(forms::TextBox& box, const std::string& text) {
-    desktop.Click(box);
-    box.SetSelStart(0);
-    box.SetSelLength(static_cast<int>(box.Text().size()));
-    desktop.Type(box, text);
-}
+void Session::TypeInto(forms::TextBox& box, const std::string& text) { desktop.TypeOver(box, text); }
 
 void Session::TypeCallsign(const std::string& text) {
-    forms::ComboBox& box = program->frm_Callsign.lst_Callsign;
-    const std::size_t shown = box.Text().size();
-    for (std::size_t i = 0; i < shown; ++i) desktop.Type(box, std::string(1, kBackspace));
-    desktop.Type(box, text);
+    desktop.TypeOver(program->frm_Callsign.lst_Callsign, text);
 }
 
 void Session::ChooseCallsign(const std::string& line) {

@@ -9,8 +9,6 @@
 namespace decalia::batch {
 namespace {
 
-constexpr int kBackspace = 8;
-
 std::string Comparable(const std::string& name) { return text::UCase(text::Trim(name)); }
 
 }  // namespace
@@ -20,20 +18,6 @@ int WizardUser::AircraftLine(const std::string& aircraft) const {
     for (int line = 0; line < list.ListCount(); ++line)
         if (Comparable(list.List(line)) == Comparable(aircraft)) return line;
     return -1;
-}
-
-void WizardUser::TypeOver(forms::TextBox& box, const std::string& text) {
-    desktop_.Click(box);
-    box.SetSelStart(0);
-    box.SetSelLength(static_cast<int>(box.Text().size()));
-    desktop_.Type(box, text);
-}
-
-void WizardUser::TypeCallsign(const std::string& text) {
-    forms::ComboBox& box = app_.frm_Callsign.lst_Callsign;
-    const std::size_t shown = box.Text().size();
-    for (std::size_t i = 0; i < shown; ++i) desktop_.Type(box, std::string(1, kBackspace));
-    desktop_.Type(box, text);
 }
 
 void WizardUser::RunWizard(const BatchJob& job) {
@@ -51,20 +35,21 @@ void WizardUser::RunWizard(const BatchJob& job) {
         next(a.frm_SelectTemplate);
     });
     desktop_.OnModal(a.frm_Variation.Name(), [&, next](forms::Form&) {
-        TypeOver(a.frm_Variation.txt_Variation, job.variation);
+        desktop_.TypeOver(a.frm_Variation.txt_Variation, job.variation);
         next(a.frm_Variation);
     });
     desktop_.OnModal(a.frm_Folder.Name(), [&, next](forms::Form&) {
-        TypeOver(a.frm_Folder.txt_Folder, job.folderExtension);
+        desktop_.TypeOver(a.frm_Folder.txt_Folder, job.folderExtension);
         next(a.frm_Folder);
     });
     // An empty tail number keeps the one the step shows: the aircraft's own.
     desktop_.OnModal(a.frm_TailNumber.Name(), [&, next](forms::Form&) {
-        if (!text::Trim(job.tailNumber).empty()) TypeOver(a.frm_TailNumber.txt_TailNumber, job.tailNumber);
+        if (!text::Trim(job.tailNumber).empty())
+            desktop_.TypeOver(a.frm_TailNumber.txt_TailNumber, job.tailNumber);
         next(a.frm_TailNumber);
     });
     desktop_.OnModal(a.frm_Callsign.Name(), [&, next](forms::Form&) {
-        TypeCallsign(job.callsign);
+        desktop_.TypeOver(a.frm_Callsign.lst_Callsign, job.callsign);
         next(a.frm_Callsign);
     });
     desktop_.Click(a.frm_Main.btn_Wizard);

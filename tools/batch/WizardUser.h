@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "platform/forms/Forward.h"
-
 namespace decalia {
 class Application;
 namespace desktop {
@@ -33,9 +31,6 @@ public:
     void CreateAircraft();
 
 private:
-    void TypeOver(forms::TextBox& box, const std::string& text);
-    void TypeCallsign(const std::string& text);
-
     desktop::HeadlessDesktop& desktop_;
     Application& app_;
 };

@@ -3,18 +3,16 @@
 // the program, whose folder it works in.
 #include <unistd.h>
 
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "BatchTool.h"
-#include "platform/text/Text.h"
+#include "platform/fs/Fs.h"
 
 int main(int argc, char** argv) {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
+    const std::string appFolder = decalia::fs::ExecutableFolder();
+    if (appFolder.empty()) {
         std::cerr << "decalia-batch: cannot find its own folder\n";
         return 1;
     }
@@ -23,6 +21,5 @@ int main(int argc, char** argv) {
         std::cout << "usage: decalia-batch JOB.ini [JOB.ini ...]\n";
         return 0;
     }
-    return decalia::batch::RunBatch(decalia::text::Utf8ToCp1252(exe.parent_path().string()), jobs,
-                                    std::cout, isatty(STDOUT_FILENO) != 0);
+    return decalia::batch::RunBatch(appFolder, jobs, std::cout, isatty(STDOUT_FILENO) != 0);
 }

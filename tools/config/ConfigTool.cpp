@@ -1,6 +1,5 @@
 #include "ConfigTool.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "CheckConfiguration.h"
@@ -126,10 +125,9 @@ int List(const Options& o, std::ostream& out, std::ostream& err) {
 
 // Installed beside the program, like decalia-batch.
 std::optional<std::string> OwnFolder() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return std::nullopt;
-    return text::Utf8ToCp1252(exe.parent_path().string());
+    std::string folder = fs::ExecutableFolder();
+    if (folder.empty()) return std::nullopt;
+    return folder;
 }
 
 int CheckInstalled(const std::string& appFolder, const Options& o, std::ostream& out,

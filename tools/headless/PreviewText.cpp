@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "appstate/Application.h"
-#include "appstate/CurrentConfiguration.h"
+#include "app/ConfirmActions.h"
 #include "imaging/TemplateLoading.h"
 #include "platform/gdi/BmpFile.h"
 #include "platform/text/Text.h"
@@ -30,14 +30,14 @@ std::string MeanColour(win::HBITMAP bitmap) {
            ", " + std::to_string(sums[0] / count);
 }
 
+// As a user chooses it: its line of step 1, then the step's confirmation.
 bool ChooseAircraft(Application& app, const std::string& aircraft) {
+    forms::ListBox& list = app.frm_SelectAircraft.lst_SelectAircraft;
     const std::string wanted = text::UCase(text::Trim(aircraft));
-    for (int i = 0; i <= app.catalogue.LastCatalogueIndex; ++i) {
-        const config::CatalogueEntry& entry = app.catalogue.Entries[static_cast<std::size_t>(i)];
-        if (text::UCase(text::Trim(entry.DisplayName)) != wanted) continue;
-        ReadAircraftConfiguration(app, entry.FilePath);
-        app.job.AircraftIndex = i;
-        app.job.StepAircraftName = app.job.AircraftName = entry.DisplayName;
+    for (int line = 0; line < list.ListCount(); ++line) {
+        if (text::UCase(text::Trim(list.List(line))) != wanted) continue;
+        list.SetListIndex(line);
+        ConfirmAircraftStep(app);
         return true;
     }
     return false;

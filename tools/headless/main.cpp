@@ -5,7 +5,6 @@
 //
 //   decalia-headless
 //   decalia-headless --preview AIRCRAFT TEMPLATE.bmp [SAVE_FOLDER]
-#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -14,6 +13,7 @@
 #include "app/Mod_Main.h"
 #include "appstate/Application.h"
 #include "platform/desktop/HeadlessDesktop.h"
+#include "platform/fs/Fs.h"
 #include "platform/text/Text.h"
 #include "platform/win/DesktopPort.h"
 
@@ -28,13 +28,6 @@ void PrintMessageBoxes(const decalia::desktop::HeadlessDesktop& desktop) {
                   << decalia::text::Cp1252ToUtf8(box.text) << '\n';
 }
 
-// The program's own folder, as the program names paths.
-std::string ProgramFolder() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : decalia::text::Utf8ToCp1252(exe.parent_path().string());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,7 +36,7 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    const std::string appFolder = ProgramFolder();
+    const std::string appFolder = decalia::fs::ExecutableFolder();
     if (appFolder.empty()) {
         std::cerr << "decalia-headless: cannot find its own folder\n";
         return 1;

@@ -122,6 +122,19 @@ void HeadlessDesktop::Type(forms::Control& control, std::string_view typed) {
     }
 }
 
+void HeadlessDesktop::TypeOver(forms::TextBox& box, std::string_view text) {
+    Click(box);
+    box.SetSelStart(0);
+    box.SetSelLength(static_cast<int>(box.Text().size()));
+    Type(box, text);
+}
+
+void HeadlessDesktop::TypeOver(forms::ComboBox& box, std::string_view text) {
+    constexpr char kBackspace = 8;
+    Type(box, std::string(box.Text().size(), kBackspace));
+    Type(box, text);
+}
+
 void HeadlessDesktop::Notify(forms::Control& list, unsigned code) {
     list.GetRuntime().Windows().SendMessageA(list.hWnd(), win::OCM_COMMAND,
                                              win::MAKEWPARAM(0, code),

@@ -83,6 +83,10 @@ public:
     void PressKey(forms::Runtime& runtime, int characterCode);
     // Gives the control the focus and types the text, one character at a time.
     void Type(forms::Control& control, std::string_view text);
+    // Clicks the box, selects all of its text and types over it.
+    void TypeOver(forms::TextBox& box, std::string_view text);
+    // Erases the combo box's text with Backspace and types the text.
+    void TypeOver(forms::ComboBox& box, std::string_view text);
     // Clicks a line of a list box, file list box or combo box.
     void SelectItem(forms::Control& list, int index);
     void DoubleClickItem(forms::Control& list, int index);

@@ -133,6 +133,12 @@ std::string CurrentFolder() {
     return error ? std::string() : text::Utf8ToCp1252(current.string());
 }
 
+std::string ExecutableFolder() {
+    std::error_code error;
+    const auto exe = stdfs::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : text::Utf8ToCp1252(exe.parent_path().string());
+}
+
 bool SetCurrentFolder(std::string_view path) {
     std::error_code error;
     stdfs::current_path(Resolve(path), error);

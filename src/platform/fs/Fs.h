@@ -76,6 +76,9 @@ bool WriteAt(std::string_view path, std::uint64_t offset, std::string_view bytes
 
 // The process's current folder, as a program path.
 std::string CurrentFolder();
+// The folder of the running executable, as a program path; empty when the
+// system cannot say.
+std::string ExecutableFolder();
 bool SetCurrentFolder(std::string_view path);
 
 }  // namespace decalia::fs
