@@ -20,11 +20,6 @@ protected:
         return config::ReadProfileString("fltsim." + std::to_string(index), key,
                                          (AircraftDir() / "Aircraft.cfg").string());
     }
-    int EntriesTitled(const std::string& title) const {
-        int count = 0;
-        for (int i = 0; i < 20; ++i) count += Entry(i, "title") == title ? 1 : 0;
-        return count;
-    }
     // Every texture as the simulator reads it, against the sheet composed from the template.
     void ExpectTexturesMatchTheirSheets(const std::string& folder, double floor) {
         for (std::size_t i = 0; i < app.configuration.Textures.size(); ++i) {
@@ -100,34 +95,6 @@ TEST_F(BuildRepaintTest, ASharedFolderRepaintRenamesTexturesAndPatchesTheModelCo
     EXPECT_EQ(Entry(2, "model"), "ABC");
     EXPECT_EQ(Entry(2, "atc_airline"), "KESTREL");
     ExpectTexturesMatchTheirSheets("Texture", 30.0);
-}
-
-TEST_F(BuildRepaintTest, RebuildingATitleReplacesItsEntryAndBacksUpThePreviousBuild) {
-    Prepare(kKite, "Blue", "abcd");
-    BuildRepaint(app);
-    const std::string firstBuild = testsupport::ReadFile(AircraftDir() / "Aircraft.cfg");
-    app.job.Variation = "Blue";
-    app.job.FolderExtension = "wxyz";
-    app.job.TailNumber = "N12KW";
-    BuildRepaint(app);
-    EXPECT_EQ(app.frm_Main.lbl_Status.Caption(), kStatusBuilt);
-    EXPECT_EQ(EntriesTitled("Kestrelworks KW-12 Kite Blue"), 1);
-    EXPECT_EQ(testsupport::ReadFile(AircraftDir() / "Aircraft.bak"), firstBuild);
-    EXPECT_FALSE(stdfs::exists(AircraftDir() / "Texture.abcd"));
-    EXPECT_TRUE(stdfs::exists(AircraftDir() / "Texture.wxyz"));
-}
-
-TEST_F(BuildRepaintTest, AMissingDataFolderIsRefusedBeforeAnythingIsWritten) {
-    Prepare(kKite, "Blue", "abcd");
-    stdfs::remove_all(install.AppDir() / ("Data." + text::Trim(app.configuration.DataPath)));
-    const Tree before = SimTree();
-    BuildRepaint(app);
-    ASSERT_EQ(desktop.MessageBoxes().size(), 1u);
-    EXPECT_EQ(desktop.MessageBoxes()[0].caption, "Decalia");
-    EXPECT_EQ(SimTree(), before);
-    // Only the build report, no scratch bitmap.
-    for (const auto& [path, bytes] : ReadTree(install.AppDir() / "TempBitmaps"))
-        EXPECT_TRUE(path == "last-build.txt" || path.starts_with("Reports")) << path;
 }
 
 TEST_F(BuildRepaintTest, AFailingStageIsNamedAndAircraftCfgStaysAsItWas) {
