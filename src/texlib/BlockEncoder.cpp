@@ -1,5 +1,4 @@
 #include <stb_dxt.h>
-#include <squish.h>
 
 #include <algorithm>
 #include <array>
@@ -10,6 +9,7 @@
 #include "texlib/ColourEncoder.h"
 #include "texlib/Parallel.h"
 #include "texlib/PixelPacking.h"
+#include "texlib/SquishBlock.h"
 
 namespace decalia::texlib {
 namespace {
@@ -46,12 +46,6 @@ bool HasTransparency(const Block& block) {
     return false;
 }
 
-// We call libsquish one block at a time: its whole-image entry runs its own
-// OpenMP loop, which must not start beside our workers.
-void SquishColour(const Block& block, std::uint8_t* out, int formatFlag) {
-    squish::CompressMasked(block.data(), 0xFFFF, out, formatFlag | squish::kColourClusterFit);
-}
-
 void ExplicitAlpha(const Block& block, std::uint8_t* out) {
     for (std::size_t pair = 0; pair < 8; ++pair) {
         const std::uint8_t low = QuantiseTo4Bits(block[pair * 8 + 3]);
@@ -61,16 +55,15 @@ void ExplicitAlpha(const Block& block, std::uint8_t* out) {
 }
 
 // The encoders we compare ours with. stb_dxt writes only the four-colour
-// mode, so transparent DXT1 blocks go to libsquish there.
+// mode, so transparent DXT1 blocks go to libsquish there, or to ours in a
+// build without it (where "squish" is no quality a user can choose).
 void EncodeColourForComparison(const Block& block, std::uint8_t* out, ColourBlockKind kind, Quality quality) {
     const bool squished = quality == Quality::Squish ||
                           (kind == ColourBlockKind::Dxt1Alpha && HasTransparency(block));
     if (squished) {
-        std::array<std::uint8_t, 16> whole{};
-        const bool dxt3 = kind == ColourBlockKind::Dxt3Colour;
-        SquishColour(kind == ColourBlockKind::Dxt1Alpha ? block : Opaque(block), whole.data(),
-                     dxt3 ? squish::kDxt3 : squish::kDxt1);
-        std::memcpy(out, whole.data() + (dxt3 ? 8 : 0), 8);
+        const Block input = kind == ColourBlockKind::Dxt1Alpha ? block : Opaque(block);
+        if (!SquishColourBlock(input.data(), kind == ColourBlockKind::Dxt3Colour, out))
+            EncodeColourBlock(block.data(), kind, Effort::Adaptive, out);
         return;
     }
     stb_compress_dxt_block(out, Opaque(block).data(), 0,

@@ -1,4 +1,5 @@
 #include "texlib/EncoderSettings.h"
+#include "texlib/SquishBlock.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,7 +33,7 @@ std::optional<Quality> ParseQuality(std::string_view text) {
     if (lower == "fast") return Quality::Fast;
     if (lower == "default") return Quality::Default;
     if (lower == "maximum") return Quality::Maximum;
-    if (lower == "squish") return Quality::Squish;
+    if (lower == "squish" && SquishAvailable()) return Quality::Squish;
     if (lower == "stb") return Quality::Stb;
     return std::nullopt;
 }

@@ -15,7 +15,10 @@
 
 #include <cstdint>
 
+// A Windows build names its exports in kwdds.def and defines this empty.
+#ifndef KWDDS_EXPORT
 #define KWDDS_EXPORT __attribute__((visibility("default")))
+#endif
 
 extern "C" KWDDS_EXPORT std::int32_t BMPScompressBMP(const char* colourPath, const char* alphaPath, std::int32_t formatCode, std::int16_t flag1, std::int16_t flag2, const char* outputPath);
 extern "C" KWDDS_EXPORT std::int32_t ConvertImageFormat(const char* sourcePath, const char* outputPath, const char* code);

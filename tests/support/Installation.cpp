@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "DemoData.h"
-#include "Skin.h"
 #include "support/Configurations.h"
+#include "support/SkinFiles.h"
 
 namespace testsupport {
 
@@ -16,9 +16,7 @@ Installation::Installation() {
     stdfs::create_directories(AppDir() / "Templates");
     stdfs::create_directories(AppDir() / "TempBitmaps");
     stdfs::create_directories(Root() / "SimObjects" / "Airplanes");
-    std::string error;
-    if (!decalia::artwork::WriteSkinFiles(MediaDir().string(), error))
-        throw std::runtime_error("cannot draw the skin: " + error);
+    LaySkinFiles(MediaDir().string());
     stdfs::copy_file(DECALIA_KWDDS_PATH, AppDir() / "libkwdds.so");
     WriteOwnAirlines("ALPINE\r\nBOREAL\r\n\"NORTH, SOUTH\"\r\nKESTREL\r\n");
 }
