@@ -9,6 +9,7 @@
 #include "texlib/ColourEncoder.h"
 #include "texlib/Psnr.h"
 #include "texlib/SizeGuard.h"
+#include "texlib/SquishBlock.h"
 
 namespace decalia::texlib {
 namespace {
@@ -224,7 +225,9 @@ TEST(ColourEncoder, LetteringKeepsItsQualityFloors) {
         const double ours = psnr(Quality::Default), maximum = psnr(Quality::Maximum);
         EXPECT_GE(fast, stb) << FormatName(format);
         EXPECT_GE(ours, stb + 0.15) << FormatName(format);
-        EXPECT_GE(ours, psnr(Quality::Squish)) << FormatName(format);
+        if (SquishAvailable()) {
+            EXPECT_GE(ours, psnr(Quality::Squish)) << FormatName(format);
+        }
         EXPECT_GE(maximum, ours) << FormatName(format);
         EXPECT_GE(ours, 26.2) << FormatName(format);
     }
