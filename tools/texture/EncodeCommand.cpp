@@ -8,6 +8,7 @@
 #include "ToolArgs.h"
 #include "texlib/EncoderSettings.h"
 #include "texlib/Parallel.h"
+#include "texlib/SquishBlock.h"
 #include "texlib/TextureWriter.h"
 
 namespace decalia::tools {
@@ -50,7 +51,8 @@ std::string CheckOptions(const ToolArgs& parsed, texlib::EncodeOptions& options)
     if (const auto it = parsed.options.find("--quality"); it != parsed.options.end()) {
         const auto quality = texlib::ParseQuality(it->second);
         if (!quality) {
-            return "--quality must be fast, default, maximum, squish or stb";
+            return texlib::SquishAvailable() ? "--quality must be fast, default, maximum, squish or stb"
+                                             : "--quality must be fast, default, maximum or stb";
         }
         options.quality = *quality;
     }
