@@ -1,7 +1,5 @@
 #include "builder/AircraftCfgWriter.h"
 
-#include <filesystem>
-
 #include "appstate/Application.h"
 #include "builder/AircraftCfgStages.h"
 #include "builder/BuildFailure.h"
@@ -19,15 +17,6 @@ constexpr const char* kBackupStage = "backing up Aircraft.cfg";
 constexpr const char* kBaseStage = "copying the program's Aircraft.cfg";
 constexpr const char* kWriteStage = "writing Aircraft.cfg";
 
-// As on Windows, a read-only Aircraft.cfg is not replaced; finding out before
-// anything is deleted keeps the earlier repaint's files too.
-bool IsReadOnly(const std::string& file) {
-    std::error_code error;
-    const auto status = std::filesystem::status(fs::Resolve(file), error);
-    return !error &&
-           (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
-}
-
 void ReplaceLiveAircraftCfg(const Application& app, const ProfileDraft& draft) {
     const std::string live = LiveAircraftCfg(app);
     if (!fs::WriteAll(live, draft.Bytes())) {
@@ -40,7 +29,9 @@ void ReplaceLiveAircraftCfg(const Application& app, const ProfileDraft& draft) {
 void BackupAircraftCfg(Application& app) {
     const std::string live = LiveAircraftCfg(app);
     if (!fs::FileExists(live)) return;
-    if (IsReadOnly(live)) {
+    // As on Windows, a read-only Aircraft.cfg is not replaced; finding out before
+    // anything is deleted keeps the earlier repaint's files too.
+    if (fs::IsReadOnly(live)) {
         throw BuildFailure(kBackupStage, "The file " + DisplayPath(live) +
                                              " is read-only. Allow changes to it and build again.");
     }

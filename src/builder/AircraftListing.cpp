@@ -1,17 +1,10 @@
 #include "builder/AircraftListing.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
+#include "platform/fs/FileStamp.h"
+
 namespace decalia {
-namespace {
-
-std::int64_t Nanoseconds(const timespec& time) {
-    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-}
-
-}  // namespace
 
 FolderListing ListFolderFiles(const std::string& hostFolder) {
     namespace stdfs = std::filesystem;
@@ -19,11 +12,10 @@ FolderListing ListFolderFiles(const std::string& hostFolder) {
     std::error_code error;
     for (stdfs::recursive_directory_iterator it(hostFolder, error), end; !error && it != end;
          it.increment(error)) {
-        struct stat status {};
-        if (::stat(it->path().c_str(), &status) != 0 || !S_ISREG(status.st_mode)) continue;
-        const FileStamp stamp{static_cast<std::uint64_t>(status.st_size), Nanoseconds(status.st_mtim),
-                              Nanoseconds(status.st_ctim), static_cast<std::uint64_t>(status.st_ino)};
-        listing.emplace(it->path().lexically_relative(hostFolder).generic_string(), stamp);
+        const auto stamp = fs::StampOfHostFile(it->path());
+        if (!stamp) continue;
+        listing.emplace(it->path().lexically_relative(hostFolder).generic_string(),
+                        FileStamp{stamp->size, stamp->modifiedNs, stamp->changedNs, stamp->fileId});
     }
     return listing;
 }

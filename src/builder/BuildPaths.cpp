@@ -97,6 +97,6 @@ void CopyForBuild(std::string_view source, std::string_view target, std::string_
     }
 }
 
-std::string DisplayPath(std::string_view path) { return text::Utf8ToCp1252(fs::Resolve(path)); }
+std::string DisplayPath(std::string_view path) { return fs::ProgramPathOf(fs::Resolve(path)); }
 
 }  // namespace decalia

@@ -1,7 +1,5 @@
 #include "builder/BuildReport.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cmath>
 #include <ctime>
@@ -13,7 +11,9 @@
 #include "builder/BuildPaths.h"
 #include "builder/SameTitleRepaint.h"
 #include "builder/SaveTextures.h"
+#include "platform/fs/FileStamp.h"
 #include "platform/fs/Fs.h"
+#include "platform/fs/LocalTime.h"
 #include "platform/text/Text.h"
 
 namespace decalia {
@@ -23,8 +23,7 @@ constexpr const char* kSavedAs = "Saved as: ";
 
 std::string LocalTime(std::chrono::system_clock::time_point when, const char* pattern) {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-    std::tm local{};
-    localtime_r(&seconds, &local);
+    const std::tm local = fs::LocalTime(seconds);
     std::ostringstream out;
     out << std::put_time(&local, pattern);
     return out.str();
@@ -101,9 +100,8 @@ std::string FreeCopyPath(const std::string& folder, const std::string& stem) {
 }
 
 std::int64_t ModifiedNs(const std::string& path) {
-    struct stat status {};
-    if (::stat(fs::Resolve(path).c_str(), &status) != 0) return 0;
-    return static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+    const auto stamp = fs::StampOf(path);
+    return stamp ? stamp->modifiedNs : 0;
 }
 
 void KeepNewestReports(const std::string& folder) {

@@ -1,12 +1,11 @@
 #include "imaging/CallDXTdll.h"
 
-#include <dlfcn.h>
-
 #include <string>
 
 #include "appstate/Application.h"
 #include "imaging/BitmapSurfaces.h"
 #include "platform/fs/Fs.h"
+#include "platform/win/Library.h"
 #include "texlib/kwdds.h"
 
 namespace decalia {
@@ -19,10 +18,10 @@ constexpr std::int16_t kFalse = 0;
 // folder never decides which library runs.
 void* TextureLibrary(Application& app) {
     if (!app.textureLibrary) {
-        const std::string path = fs::Resolve(app.AppPath("\\libkwdds.so"));
-        void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        const std::string path = fs::Resolve(app.AppPath("\\" + win::LibraryFileName(kTextureLibrary)));
+        win::HMODULE handle = win::LoadLibraryA(path);
         if (handle == nullptr) return nullptr;
-        app.textureLibrary = std::shared_ptr<void>(handle, [](void* h) { dlclose(h); });
+        app.textureLibrary = std::shared_ptr<void>(handle, [](win::HMODULE h) { win::FreeLibrary(h); });
     }
     return app.textureLibrary.get();
 }
@@ -30,7 +29,7 @@ void* TextureLibrary(Application& app) {
 template <class Function>
 Function* EntryPoint(Application& app, const char* name) {
     void* library = TextureLibrary(app);
-    return library == nullptr ? nullptr : reinterpret_cast<Function*>(dlsym(library, name));
+    return library == nullptr ? nullptr : reinterpret_cast<Function*>(win::GetProcAddress(library, name));
 }
 
 // The library is a host program: it gets host paths.

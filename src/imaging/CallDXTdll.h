@@ -1,5 +1,6 @@
 #pragma once
-// The texture library (libkwdds.so in the program's folder) that turns the
+// The texture library (kTextureLibrary in the program's folder, named as the
+// host names libraries: libkwdds.so, kwdds.dll) that turns the
 // sheet bitmaps in TempBitmaps into the simulator's texture files. Names are
 // base names inside TempBitmaps, without ".bmp". Nothing is checked here: a
 // missing library or entry point does nothing, and a texture that was not
@@ -20,6 +21,8 @@ void CompressTextureDXT1(Application& app, std::string_view colourName, std::str
                          std::string_view outputName);
 void ConvertTexture(Application& app, std::string_view sourceName, std::string_view outputName,
                     std::string_view code);
+
+inline constexpr const char* kTextureLibrary = "kwdds";
 
 inline constexpr std::int32_t kFormatCodeDxt1 = 10;
 inline constexpr std::int32_t kFormatCodeDxt3 = 12;

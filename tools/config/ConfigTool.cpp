@@ -135,7 +135,7 @@ int CheckInstalled(const std::string& appFolder, const Options& o, std::ostream&
     const std::string folder = config::ConfigurationsFolder(appFolder);
     const auto names = fs::ListFiles(folder, "*.bin");
     if (names.empty()) {
-        err << "decalia-config: no configurations in " << text::Cp1252ToUtf8(fs::Resolve(folder)) << '\n';
+        err << "decalia-config: no configurations in " << text::Cp1252ToUtf8(fs::ProgramPathOf(fs::Resolve(folder))) << '\n';
         return 1;
     }
     bool clean = true;

@@ -1,14 +1,11 @@
 #include "platform/fs/Fs.h"
+#include "platform/fs/HostListing.h"
 #include "platform/text/Text.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace decalia::fs {
 namespace {
-
-namespace stdfs = std::filesystem;
 
 // '*' and '?' over upper-cased names, backtracking only to the last '*'.
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
@@ -49,12 +46,7 @@ bool ByNameNoCase(const std::string& a, const std::string& b) {
 std::vector<std::string> ListFiles(std::string_view folder, std::string_view pattern) {
     const std::string upperPattern = text::UCase(pattern);
     std::vector<std::string> names;
-    std::error_code error;
-    for (stdfs::directory_iterator it(Resolve(folder), error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) continue;
-        std::string name = text::Utf8ToCp1252(it->path().filename().string());
+    for (std::string& name : detail::RegularFileNames(Resolve(folder))) {
         if (PatternMatches(upperPattern, text::UCase(name))) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end(), ByNameNoCase);

@@ -1,6 +1,5 @@
 #include "platform/fs/Fs.h"
-#include "platform/fs/HostFile.h"
-#include "platform/text/Text.h"
+#include "platform/fs/posix/HostFile.h"
 
 #include <cerrno>
 #include <system_error>
@@ -127,16 +126,21 @@ bool ClearAttributes(std::string_view path) {
     return !error;
 }
 
+bool IsReadOnly(std::string_view path) {
+    const std::string host = Resolve(path);
+    return detail::Exists(host) && detail::IsReadOnly(StatusOf(host));
+}
+
 std::string CurrentFolder() {
     std::error_code error;
     const auto current = stdfs::current_path(error);
-    return error ? std::string() : text::Utf8ToCp1252(current.string());
+    return error ? std::string() : ProgramPathOf(current.string());
 }
 
 std::string ExecutableFolder() {
     std::error_code error;
     const auto exe = stdfs::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : text::Utf8ToCp1252(exe.parent_path().string());
+    return error ? std::string() : ProgramPathOf(exe.parent_path().string());
 }
 
 bool SetCurrentFolder(std::string_view path) {

@@ -1,4 +1,4 @@
-#include "platform/fs/HostFile.h"
+#include "platform/fs/posix/HostFile.h"
 
 #include <atomic>
 #include <cerrno>

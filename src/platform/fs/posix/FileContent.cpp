@@ -1,5 +1,5 @@
 #include "platform/fs/Fs.h"
-#include "platform/fs/HostFile.h"
+#include "platform/fs/posix/HostFile.h"
 
 #include <cerrno>
 #include <limits>
