@@ -111,7 +111,7 @@ TEST_F(BuildRepaintTest, AFailingStageIsNamedAndAircraftCfgStaysAsItWas) {
 
 TEST_F(BuildRepaintTest, TexturesThatCouldNotBeMadeAreNamedAndNoSuccessIsClaimed) {
     Prepare(kKite, "Blue", "abcd");
-    stdfs::remove(install.AppDir() / "libkwdds.so");
+    stdfs::remove(install.TextureLibrary());
     BuildRepaint(app);
     const std::string status = app.frm_Main.lbl_Status.Caption();
     EXPECT_NE(status.find("without 4 of 4 textures"), std::string::npos) << status;

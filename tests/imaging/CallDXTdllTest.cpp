@@ -61,7 +61,7 @@ TEST_F(CallDXTdllTest, TheLibraryComesFromTheProgramFolderWhateverTheCurrentFold
 }
 
 TEST_F(CallDXTdllTest, AMissingLibraryWritesNothingAndDxt1StillCleansUp) {
-    std::filesystem::remove(install.AppDir() / "libkwdds.so");
+    std::filesystem::remove(install.TextureLibrary());
     CompressTexture(app, "tex_c", "tex_a", "tex", false, kFormatCodeDxt3);
     ConvertTexture(app, "tex_c", "tex", "1");
     CompressTextureDXT1(app, "tex_c", "tex_a", "tex");

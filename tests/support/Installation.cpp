@@ -3,6 +3,8 @@
 #include <stdexcept>
 
 #include "DemoData.h"
+#include "imaging/CallDXTdll.h"
+#include "platform/win/Library.h"
 #include "support/Configurations.h"
 #include "support/SkinFiles.h"
 
@@ -17,12 +19,16 @@ Installation::Installation() {
     stdfs::create_directories(AppDir() / "TempBitmaps");
     stdfs::create_directories(Root() / "SimObjects" / "Airplanes");
     LaySkinFiles(MediaDir().string());
-    stdfs::copy_file(DECALIA_KWDDS_PATH, AppDir() / "libkwdds.so");
+    stdfs::copy_file(DECALIA_KWDDS_PATH, TextureLibrary());
     WriteOwnAirlines("ALPINE\r\nBOREAL\r\n\"NORTH, SOUTH\"\r\nKESTREL\r\n");
 }
 
 stdfs::path Installation::AppDir() const {
     return Root() / "Kestrelworks Software" / "Decalia";
+}
+
+stdfs::path Installation::TextureLibrary() const {
+    return AppDir() / win::LibraryFileName(decalia::kTextureLibrary);
 }
 
 void Installation::AddConfiguration(std::string_view fileStem, std::string_view ini) const {

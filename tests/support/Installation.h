@@ -3,7 +3,8 @@
 // root with SimObjects/Airplanes, the program folder two levels below it
 // ("Kestrelworks Software/Decalia") with the skin files in Media (generated as
 // the build generates them), Data/airlines.cfg, Aircraft Configurations,
-// Templates and TempBitmaps, and the real texture library libkwdds.so.
+// Templates and TempBitmaps, and the real texture library (libkwdds.so,
+// kwdds.dll).
 // Removed with everything in it when it goes.
 
 #include <filesystem>
@@ -24,6 +25,8 @@ public:
     // The program folder as the program names it.
     std::string AppFolder() const { return AppDir().string(); }
     std::filesystem::path MediaDir() const { return AppDir() / "Media"; }
+    // The texture library in the program folder, named as the host names it.
+    std::filesystem::path TextureLibrary() const;
 
     // Adds an encrypted configuration "<fileStem>.bin" holding the INI text.
     void AddConfiguration(std::string_view fileStem, std::string_view ini) const;
