@@ -32,12 +32,18 @@ TEST(ListFiles, StarDotStarListsEveryFile) {
     EXPECT_EQ(ListFiles(dir.Str(), "*.bmp"), (Names{"x.bmp"}));
 }
 
-TEST(ListFiles, GivesWindows1252NamesAndNothingForAMissingFolder) {
+TEST(ListFiles, GivesNothingForAMissingFolderOrAFile) {
     TempDir dir;
-    WriteFile(dir / "Caf\u00E9.bin", "x");
-    EXPECT_EQ(ListFiles(dir.Str(), "*.BIN"), (Names{"Caf\xE9.bin"}));
+    WriteFile(dir / "x.bin", "x");
     EXPECT_TRUE(ListFiles(dir / "missing", "*.bin").empty());
-    EXPECT_TRUE(ListFiles(dir / "Caf\u00E9.bin", "*").empty());
+    EXPECT_TRUE(ListFiles(dir / "x.bin", "*").empty());
+}
+
+TEST(ListFiles, GivesWindows1252NamesAsTheyWereWritten) {
+    TempDir dir;
+    ASSERT_TRUE(WriteAll(dir.Str() + "\\Caf\xE9.bin", "x"));
+    EXPECT_EQ(ListFiles(dir.Str(), "*.BIN"), (Names{"Caf\xE9.bin"}));
+    EXPECT_EQ(ReadAll(dir.Str() + "\\CAF\xC9.BIN"), "x");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "platform/fs/CurrentFolderGuard.h"
 #include "platform/fs/Fs.h"
 #include "support/TempDir.h"
 
@@ -8,20 +9,9 @@
 namespace decalia::fs {
 namespace {
 
+using testsupport::CurrentFolderGuard;
 using testsupport::TempDir;
 using testsupport::WriteFile;
-
-// Restores the process's current folder when a test changed it.
-class CurrentFolderGuard {
-public:
-    CurrentFolderGuard() : saved_(std::filesystem::current_path()) {}
-    ~CurrentFolderGuard() { std::filesystem::current_path(saved_); }
-    CurrentFolderGuard(const CurrentFolderGuard&) = delete;
-    CurrentFolderGuard& operator=(const CurrentFolderGuard&) = delete;
-
-private:
-    std::filesystem::path saved_;
-};
 
 TEST(Resolve, MatchesExistingComponentsWithoutRegardToCase) {
     TempDir dir;
