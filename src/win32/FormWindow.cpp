@@ -1,0 +1,251 @@
+#include "win32/FormWindow.h"
+
+#include "platform/forms/Forms.h"
+#include "platform/gdi/ByteIo.h"
+#include "platform/text/Text.h"
+#include "win32/ChildControl.h"
+#include "win32/FormScene.h"
+#include "win32/Win32Desktop.h"
+
+namespace decalia::win32 {
+namespace {
+
+win::MouseButton ButtonOf(Button button) {
+    switch (button) {
+    case Button::Right: return win::MouseButton::Right;
+    case Button::Middle: return win::MouseButton::Middle;
+    default: return win::MouseButton::Left;
+    }
+}
+
+win::Modifiers ModifiersOf(KeyState keys) { return win::Modifiers{keys.shift, keys.control}; }
+
+// The region's rectangles, as its RGNDATA lists them; none for no region.
+std::vector<Rect> RectsOf(win::HRGN region) {
+    const std::uint32_t size = win::GetRegionData(region, {});
+    if (size < sizeof(win::RGNDATAHEADER)) return {};
+    std::vector<std::uint8_t> data(size);
+    if (win::GetRegionData(region, data) != size) return {};
+    gdi::ByteReader reader(data);
+    reader.Seek(sizeof(win::RGNDATAHEADER));
+    std::vector<Rect> rects;
+    while (reader.Position() + 16 <= data.size()) {
+        Rect rect;
+        rect.left = reader.I32();
+        rect.top = reader.I32();
+        rect.right = reader.I32();
+        rect.bottom = reader.I32();
+        rects.push_back(rect);
+    }
+    return rects;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Win32Desktop& desktop, forms::Form& form)
+    : desktop_(desktop), form_(form), native_(*this) {}
+
+FormWindow::~FormWindow() {
+    // The real controls go before the window that holds them.
+    children_.clear();
+}
+
+win::WindowSystem& FormWindow::Windows() const { return form_.GetRuntime().Windows(); }
+
+ChildControl* FormWindow::ChildOf(const forms::Control& control) const {
+    const auto found = children_.find(&control);
+    return found == children_.end() ? nullptr : found->second.get();
+}
+
+Rect FormWindow::RectInForm(win::HWND window) const {
+    win::RECT client;
+    const auto at = Windows().ClientToScreen(window, win::POINT{});
+    const auto origin = Windows().ClientToScreen(form_.hWnd(), win::POINT{});
+    if (!at || !origin || !Windows().GetClientRect(window, client)) return {};
+    const int left = at->x - origin->x;
+    const int top = at->y - origin->y;
+    return Rect{left, top, left + client.right, top + client.bottom};
+}
+
+// ---- Following the runtime ---------------------------------------------------
+
+void FormWindow::SyncFromProgram() {
+    if (form_.hWnd() == 0) return;
+    SyncGeometry();
+    SyncShape();
+    SyncPointer();
+    SyncChildren();
+    SyncFocus();
+    native_.Invalidate();
+}
+
+void FormWindow::SyncGeometry() {
+    const auto rect = Windows().WindowRect(form_.hWnd());
+    if (!rect) return;
+    const Rect wanted{rect->left, rect->top, rect->right, rect->bottom};
+    if (native_.Placement() != wanted) native_.Place(wanted);
+}
+
+void FormWindow::SyncShape() {
+    const win::HRGN region = Windows().WindowRegion(form_.hWnd());
+    if (region.id == shapedBy_) return;
+    shapedBy_ = region.id;
+    native_.Shape(RectsOf(region));
+}
+
+void FormWindow::SyncPointer() {
+    const forms::MouseIcon& icon = form_.MouseIcon();
+    const bool custom = form_.MousePointer() == forms::vbCustom && icon;
+    const void* wanted = custom ? icon.get() : nullptr;
+    if (wanted == cursorIcon_) return;
+    cursorIcon_ = wanted;
+    if (!custom) {
+        native_.SetCursor(nullptr);
+        return;
+    }
+    const CursorPixels pixels{icon->width, icon->height, icon->hotspotX, icon->hotspotY,
+                              icon->pixels.data()};
+    native_.SetCursor(&pixels);
+}
+
+void FormWindow::CreateChildren(win::HWND window) {
+    for (const win::HWND child : Windows().Children(window)) {
+        forms::Control* control = form_.GetRuntime().FromHandle(child);
+        if (control == nullptr) continue;
+        if (const auto kind = ChildKindOf(*control); kind && !children_.contains(control))
+            children_.emplace(control, std::make_unique<ChildControl>(*this, *control, *kind));
+        CreateChildren(child);
+    }
+}
+
+void FormWindow::SyncChildren() {
+    CreateChildren(form_.hWnd());
+    for (const auto& [control, child] : children_) child->SyncFromProgram(desktop_.DotsPerInch());
+}
+
+void FormWindow::SyncFocus() {
+    // Only the active form's window takes the keyboard, as on the screen.
+    if (form_.GetRuntime().ActiveForm() != &form_ || !native_.Shown()) return;
+    const forms::Control* focused = form_.GetRuntime().FromHandle(Windows().GetFocus());
+    if (focused == nullptr || &focused->Parent() != &form_) return;
+    if (ChildControl* child = ChildOf(*focused)) {
+        if (!child->Native().HasFocus()) child->Native().TakeFocus();
+    } else if (!native_.HasFocus()) {
+        native_.TakeFocus();
+    }
+}
+
+void FormWindow::RepaintControl(forms::Control& control) {
+    if (!native_.Shown()) return;
+    SyncFromProgram();
+    const Rect area = &control == &form_ ? Rect{0, 0, 1 << 15, 1 << 15} : RectInForm(control.hWnd());
+    if (!area.Empty()) native_.PaintNow(area);
+}
+
+void FormWindow::Show() {
+    SyncFromProgram();
+    native_.Show();
+    SyncFocus();
+}
+
+void FormWindow::Hide() { native_.Hide(); }
+
+PaintList FormWindow::Paint() {
+    converted_.clear();
+    return SceneOf(form_, desktop_.DotsPerInch(), converted_);
+}
+
+// ---- The user's input ---------------------------------------------------------
+
+void FormWindow::PointerMoved(int x, int y, KeyState keys) {
+    Windows().MovePointer(form_.hWnd(), win::POINT{x, y}, ModifiersOf(keys));
+    desktop_.AfterInput();
+}
+
+void FormWindow::ButtonPressed(int x, int y, Button button, KeyState keys) {
+    Windows().PressButton(form_.hWnd(), win::POINT{x, y}, ButtonOf(button), ModifiersOf(keys));
+    desktop_.AfterInput();
+}
+
+void FormWindow::ButtonReleased(int x, int y, Button button, KeyState keys) {
+    // The press may have hidden the form meanwhile; the release still ends it.
+    Windows().ReleaseButton(form_.Visible() ? form_.hWnd() : 0, win::POINT{x, y},
+                            ButtonOf(button), ModifiersOf(keys));
+    desktop_.AfterInput();
+}
+
+void FormWindow::DoubleClicked(int x, int y, Button button, KeyState keys) {
+    Windows().DoubleClickButton(form_.hWnd(), win::POINT{x, y}, ButtonOf(button),
+                                ModifiersOf(keys));
+    desktop_.AfterInput();
+}
+
+void FormWindow::PointerLeft() {
+    Windows().PointerLeft();
+    desktop_.AfterInput();
+}
+
+void FormWindow::CharacterTyped(char character) {
+    forms::Control* focused = form_.GetRuntime().FromHandle(Windows().GetFocus());
+    if (focused == nullptr || &focused->Parent() != &form_) focused = FirstToFocus();
+    if (focused != nullptr) TypedInto(*focused, character);
+}
+
+forms::Control* FormWindow::FirstToFocus() {
+    // As Windows gives a window's first control the focus when nothing has it.
+    for (int index = 0; index < form_.ControlCount(); ++index) {
+        forms::Control& control = form_.Controls(index);
+        if (control.Visible() && control.Enabled() && control.SetFocus()) return &control;
+    }
+    return nullptr;
+}
+
+void FormWindow::TypedInto(forms::Control& control, char character) {
+    if (!control.HasFocus()) control.SetFocus();
+    if (!control.HasFocus()) return;
+    const auto virtualKey =
+        static_cast<win::UINT>(static_cast<unsigned char>(text::UpperChar(character)));
+    Windows().PressKey(virtualKey, character);
+    desktop_.AfterInput();
+}
+
+void FormWindow::FocusedByUser(forms::Control& control) {
+    if (!control.HasFocus() && control.SetFocus()) desktop_.AfterInput();
+}
+
+void FormWindow::Send(forms::Control& control, win::UINT message, win::WPARAM wParam,
+                      win::LPARAM lParam) {
+    Windows().SendMessageA(control.hWnd(), message, wParam, lParam);
+}
+
+void FormWindow::LineChosen(forms::Control& list, int line) {
+    if (list.hWnd() == 0) return;
+    const bool combo = list.Kind() == forms::ControlKind::ComboBox;
+    Send(list, combo ? win::CB_SETCURSEL : win::LB_SETCURSEL, static_cast<win::WPARAM>(line), 0);
+    Send(list, win::OCM_COMMAND, win::MAKEWPARAM(0, win::LBN_SELCHANGE),
+         static_cast<win::LPARAM>(list.hWnd()));
+    Windows().DeliverPosted();
+    desktop_.AfterInput();
+}
+
+void FormWindow::LineDoubleClicked(forms::Control& list, int line, int x, int y) {
+    if (list.hWnd() == 0) return;
+    if (const auto* choices = list.As<forms::ListControl>(); choices && line != choices->ListIndex())
+        LineChosen(list, line);
+    Windows().DoubleClickButton(form_.hWnd(), win::POINT{x, y}, win::MouseButton::Left);
+    if (list.hWnd() != 0)
+        Send(list, win::OCM_COMMAND, win::MAKEWPARAM(0, win::LBN_DBLCLK),
+             static_cast<win::LPARAM>(list.hWnd()));
+    Windows().DeliverPosted();
+    desktop_.AfterInput();
+}
+
+void FormWindow::Scrolled(forms::Control& bar, unsigned code, int position) {
+    if (bar.hWnd() == 0) return;
+    const unsigned high = code == win::SB_THUMBPOSITION ? static_cast<unsigned>(position) & 0xFFFFu : 0;
+    Send(bar, win::OCM_HSCROLL, win::MAKEWPARAM(code, high), static_cast<win::LPARAM>(bar.hWnd()));
+    Windows().DeliverPosted();
+    desktop_.AfterInput();
+}
+
+}  // namespace decalia::win32
