@@ -1,4 +1,4 @@
-#include "platform/fs/FileSizeLimit.h"
+#include "platform/fs/posix/FileSizeLimit.h"
 #include "platform/profile/Profile.h"
 #include "support/TempDir.h"
 
