@@ -63,10 +63,10 @@ std::optional<RegionShape> ParseRegionBytes(std::span<const std::uint8_t> data) 
     }
     ByteReader in(data);
     const auto size = in.U32();
-    const auto type = in.U32();
+    in.U32();  // the type: Windows reads rectangles whatever it says
     const auto count = in.U32();
-    if (!in.Ok() || size != kHeaderBytes || type != win::RDH_RECTANGLES ||
-        count > (data.size() - kHeaderBytes) / kRectBytes || count > kMaxRegionRects) {
+    if (!in.Ok() || size != kHeaderBytes || count > (data.size() - kHeaderBytes) / kRectBytes ||
+        count > kMaxRegionRects) {
         return std::nullopt;
     }
     in.Seek(kHeaderBytes);
@@ -151,7 +151,7 @@ std::uint32_t GetRegionData(HRGN region, std::span<std::uint8_t> buffer) {
         return 0;
     }
     std::copy(bytes.begin(), bytes.end(), buffer.begin());
-    return static_cast<std::uint32_t>(buffer.size());
+    return static_cast<std::uint32_t>(bytes.size());
 }
 
 HRGN ExtCreateRegion(const XFORM* transform, std::span<const std::uint8_t> data) {

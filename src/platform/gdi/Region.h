@@ -10,10 +10,11 @@
 // 16 x count, bounding box, all zero when empty) and the rectangles as four
 // little-endian 32-bit numbers (left, top, right, bottom; right and bottom
 // exclusive). GetRegionData with a null buffer answers the size needed, with
-// one too small fails (0), and on success answers the buffer's size.
-// ExtCreateRegion checks the header (size 32, type 1, count against the
-// bytes given) and unions the rectangles in whatever order they come, skipping
-// empty ones; the header's nRgnSize and bounding box are not trusted.
+// one too small fails (0), and on success answers the size written, however
+// large the buffer. ExtCreateRegion checks the header (size 32, count against
+// the bytes given; the type is not looked at) and unions the rectangles in
+// whatever order they come, skipping empty ones; the header's nRgnSize and
+// bounding box are not trusted.
 // EqualRgn, PtInRegion, GetRgnBox, OffsetRgn, DeleteObject.
 // Leaves out: transforms in ExtCreateRegion (a non-null XFORM fails), elliptic
 // and polygon regions, SetRectRgn, FillRgn and other painting. More than
