@@ -61,9 +61,11 @@ bool AxisMap::Contiguous() const {
 // visit only the pixels inside the bitmaps, however large the rectangles.
 AxisMap MapAxis(AxisExtent source, std::int64_t sourceLength, AxisExtent dest,
                 std::int64_t destLength) {
+    // Both negative is no mirror: the rectangles run from start + size up to
+    // start, as ordinary rectangles do, not to start inclusive as a mirror does.
     if (source.size < 0 && dest.size < 0) {
-        source = {source.start + source.size + 1, -source.size};
-        dest = {dest.start + dest.size + 1, -dest.size};
+        source = {source.start + source.size, -source.size};
+        dest = {dest.start + dest.size, -dest.size};
     }
     const std::int64_t s = std::abs(source.size);
     const std::int64_t d = std::abs(dest.size);
@@ -81,8 +83,9 @@ AxisMap MapAxis(AxisExtent source, std::int64_t sourceLength, AxisExtent dest,
             }
         }
     } else {
-        // Shrinking to a single pixel leaves the last source pixel out.
-        const std::int64_t walked = d == 1 ? s - 1 : s;
+        // Shrinking to a single pixel leaves the last source pixel out, unless
+        // the source is walked backwards.
+        const std::int64_t walked = d == 1 && source.size > 0 ? s - 1 : s;
         const KRange range = InsideRange(source, walked, sourceLength);
         for (std::int64_t i = range.first; i <= range.last; ++i) {
             const std::int64_t destPixel = Position(dest, (d * (2 * i + 1) - 1) / (2 * s));

@@ -3,12 +3,13 @@
 //
 // Reproduces, pixel for pixel: each axis (columns, then rows counted from the
 // top) mapped on its own; a negative size covers x+w+1 .. x walked backwards,
-// a sign that differs between source and destination mirrors that axis, both
-// negative is the same as both positive over the covered pixels; enlarging
-// repeats source pixels along an error walk of 3S-2D; shrinking walks the
-// source pixels with 3D-2S and combines the pixels landing on one destination
-// pixel by bitwise AND of their bytes (palette indices at 8 bits); shrinking to
-// one pixel leaves the last source pixel out; pairs whose source or
+// a sign that differs between source and destination mirrors that axis; both
+// negative mirror nothing and cover x+w .. x-1, like the positive rectangle
+// from x+w; enlarging repeats source pixels along an error walk of 3S-2D;
+// shrinking walks the source pixels with 3D-2S and combines the pixels landing
+// on one destination pixel by bitwise AND of their bytes (palette indices at 8
+// bits); shrinking to one pixel leaves the last source pixel out, except from
+// a source walked backwards; pairs whose source or
 // destination pixel lies outside its bitmap are dropped and destination pixels
 // that receive nothing keep their bytes; a zero size draws nothing and
 // succeeds. Same-depth copies at 8, 24 and 32 bits; 24 <-> 32 (the fourth

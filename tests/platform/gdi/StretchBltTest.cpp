@@ -19,7 +19,7 @@ std::vector<std::pair<long, long>> ReferencePairs(long srcStart, long srcSize, l
     auto walk = [bothNegative](long start, long size) {
         std::vector<long> pixels;
         if (bothNegative) {
-            for (long p = start + size + 1; p <= start; ++p) pixels.push_back(p);
+            for (long p = start + size; p < start; ++p) pixels.push_back(p);
         } else if (size > 0) {
             for (long k = 0; k < size; ++k) pixels.push_back(start + k);
         } else {
@@ -49,7 +49,7 @@ std::vector<std::pair<long, long>> ReferencePairs(long srcStart, long srcSize, l
         long j = 0;
         long err = 3 * d - 2 * s;
         for (long i = 0; i < s; ++i) {
-            if (d == 1 && i == s - 1) break;
+            if (d == 1 && i == s - 1 && (srcSize > 0 || bothNegative)) break;
             pairs.emplace_back(src[static_cast<std::size_t>(i)], dst[static_cast<std::size_t>(j)]);
             if (err > 0) {
                 ++j;
@@ -138,8 +138,10 @@ TEST(StretchBlt, WorkedRows) {
         {"to one pixel leaves the last out", {0xF3, 0x3F, 0x00}, {0}, 0, 1, 0, 3, {0x33}},
         {"negative width mirrors", {1, 2, 3, 4, 5, 6, 7, 8}, std::vector<int>(10, 99), 8, -8, 0, 8,
          {99, 8, 7, 6, 5, 4, 3, 2, 1, 99}},
-        {"both negative walk forwards", {0, 0, 0, 0, 10, 20, 30, 40}, std::vector<int>(7), 6, -7,
-         7, -4, {10, 10, 20, 20, 30, 40, 40}},
+        {"both negative walk forwards from x+w up to x", {0, 0, 0, 10, 20, 30, 40, 0},
+         std::vector<int>(8, 99), 7, -7, 7, -4, {10, 10, 20, 20, 30, 40, 40, 99}},
+        {"to one pixel from a mirrored source keeps every pixel", {0xF3, 0x3F, 0x7E}, {0}, 0, 1,
+         2, -3, {0x32}},
     };
     for (const Case& c : cases) {
         TestBitmap src(static_cast<int>(c.src.size()), 1, 8);
