@@ -7,8 +7,9 @@
 // one pair of matching surrounding quotes (" or ') removed from a value; the
 // first of duplicated sections and keys wins; a missing file reads as empty;
 // integers as blanks, an optional sign and decimal digits up to the first
-// other character (a quoted " 12" and "12abc" are 12; a lower-case "0x"
-// prefix reads hexadecimal), wrapping on 32-bit overflow; a default string
+// other character (a quoted " 12" and "12abc" are 12; lower-case prefixes
+// "0x", "0o" and "0b" read hexadecimal, octal and binary), wrapping on 32-bit
+// overflow; a default string
 // without its trailing spaces, but never without its first character ("  "
 // gives " "); the buffer cut (at most size - 1 characters copied, the count
 // returned). A line starting with '[' is a section header when it holds a

@@ -15,27 +15,33 @@ std::uint32_t CopyCut(std::string_view value, std::span<char> buffer) {
     return static_cast<std::uint32_t>(count);
 }
 
-// Blanks, an optional sign, then decimal digits or, after a lower-case "0x", hex
-// digits, up to the first other character; unsigned arithmetic wraps on
-// overflow as the 32-bit original does.
+// The base a lower-case prefix after the sign names ("0x", "0o", "0b"), as the
+// system's string-to-integer routine reads them; 10 without one.
+std::uint32_t PrefixBase(std::string_view text, std::size_t& at) {
+    if (text.substr(at, 1) != "0" || at + 1 >= text.size()) return 10;
+    const char letter = text[at + 1];
+    const std::uint32_t base = letter == 'x' ? 16 : letter == 'o' ? 8 : letter == 'b' ? 2 : 10;
+    if (base != 10) at += 2;
+    return base;
+}
+
+// Blanks, an optional sign, then digits of the base the prefix names, up to
+// the first other character; unsigned arithmetic wraps on overflow as the
+// 32-bit original does.
 std::int32_t ParseProfileInt(std::string_view value) {
     const std::string_view text = decalia::profile::TrimBlanks(value);
     std::size_t at = 0;
     const bool negative = at < text.size() && text[at] == '-';
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
-    std::uint32_t base = 10;
-    if (text.substr(at, 2) == "0x") {
-        base = 16;
-        at += 2;
-    }
+    const std::uint32_t base = PrefixBase(text, at);
     std::uint32_t result = 0;
     for (; at < text.size(); ++at) {
         const char c = text[at];
-        std::uint32_t digit = 0;
+        std::uint32_t digit = base;
         if (c >= '0' && c <= '9') digit = static_cast<std::uint32_t>(c - '0');
-        else if (base == 16 && c >= 'a' && c <= 'f') digit = static_cast<std::uint32_t>(c - 'a' + 10);
-        else if (base == 16 && c >= 'A' && c <= 'F') digit = static_cast<std::uint32_t>(c - 'A' + 10);
-        else break;
+        else if (c >= 'a' && c <= 'f') digit = static_cast<std::uint32_t>(c - 'a' + 10);
+        else if (c >= 'A' && c <= 'F') digit = static_cast<std::uint32_t>(c - 'A' + 10);
+        if (digit >= base) break;
         result = result * base + digit;
     }
     return static_cast<std::int32_t>(negative ? 0u - result : result);

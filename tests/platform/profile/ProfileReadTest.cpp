@@ -138,6 +138,7 @@ TEST(ProfileRead, IntegersStopAtTheFirstOtherCharacterAndWrapAt32Bits) {
         {"12abc", 12},     {"  42  ", 42},  {"-5", -5},        {"+7", 7},
         {"'-7'", -7},      {"\" 12\"", 12}, {"' \t-3x'", -3},   {"0x1F", 31},
         {"0x1fz", 31},     {"-0x10", -16},  {"0X1F", 0},       {"1 2", 1},
+        {"0o17", 15},      {"0b1012", 5},   {"-0b11", -3},     {"0B11", 0},
         {"abc", 0},        {"", 0},         {"0xFFFFFFFF", -1}, {"4294967297", 1},
         {"2147483647", std::numeric_limits<std::int32_t>::max()},
         {"2147483648", std::numeric_limits<std::int32_t>::min()},
