@@ -52,6 +52,9 @@ struct NativeChild::Impl {
     Color textColor = 0;
     Color backColor = 0;
     bool syncing = false;
+    // A list follows the pointer from press to release and only then says
+    // which line was chosen: until then the runtime's line is not shown.
+    bool tracking = false;
     // A scroll bar running from a higher to a lower value shows it mirrored.
     bool reversed = false;
     int scrollMin = 0;
@@ -137,17 +140,24 @@ struct NativeChild::Impl {
                 ForwardMouse(from, message, wParam, lParam);
                 return 0;
             }
-            if (kind == ChildKind::List || kind == ChildKind::ComboList || kind == ChildKind::Combo) {
-                if (message != WM_LBUTTONDBLCLK) ForwardMouse(from, message, wParam, lParam);
+            if (kind == ChildKind::ScrollBar || kind == ChildKind::Combo ||
+                kind == ChildKind::ComboList) {
+                // These run loops of their own that take the release (thumb
+                // tracking, the drop-down): a press handed on would stay down.
                 return DefSubclassProc(from, message, wParam, lParam);
             }
-            if (kind == ChildKind::Edit) {
+            {
+                // The control's own handling first: a list reports the line
+                // chosen before the runtime, told of the click, is followed
+                // again (which would otherwise put the old line back).
+                if (message == WM_LBUTTONDOWN && kind == ChildKind::List) tracking = true;
                 const LRESULT result = DefSubclassProc(from, message, wParam, lParam);
+                if (message == WM_LBUTTONUP) tracking = false;
                 PushSelection();
-                ForwardMouse(from, message, wParam, lParam);
+                if (kind != ChildKind::List || message != WM_LBUTTONDBLCLK)
+                    ForwardMouse(from, message, wParam, lParam);
                 return result;
             }
-            break;
         case WM_MOUSEMOVE: {
             const LRESULT result = DefSubclassProc(from, message, wParam, lParam);
             if ((wParam & MK_LBUTTON) != 0) PushSelection();
@@ -159,6 +169,9 @@ struct NativeChild::Impl {
             if (!syncing) input.Focused();
             return result;
         }
+        case WM_CAPTURECHANGED:
+            tracking = false;
+            break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(from, ChildProc, 1);
             break;
@@ -349,6 +362,7 @@ void NativeChild::SetLines(const std::vector<std::string>& lines) {
 
 void NativeChild::SetCurrentLine(int line) {
     const bool list = kind_ == ChildKind::List;
+    if (impl_->tracking) return;
     if (SendMessageA(impl_->window, list ? LB_GETCURSEL : CB_GETCURSEL, 0, 0) == line) return;
     impl_->syncing = true;
     SendMessageA(impl_->window, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(line), 0);
