@@ -8,6 +8,7 @@
 #include "config/LoadAircraftConfig.h"
 #include "platform/profile/Profile.h"
 #include "support/Configurations.h"
+#include "support/Environment.h"
 #include "support/TempDir.h"
 
 namespace decalia::tools {
@@ -124,7 +125,7 @@ TEST(ConfigTool, DemoConfigurationsReadBackSensibly) {
     for (const std::string stem : {"KW350_Osprey", "KW12_Kite"}) {
         const std::string bin = dir / (stem + ".bin");
         const std::string ini = source + "/demo/configurations/" + stem + ".ini";
-        ASSERT_EQ(std::system(("\"" + tool + "\" encrypt \"" + ini + "\" \"" + bin + "\"").c_str()), 0);
+        ASSERT_EQ(testsupport::RunCommandLine("\"" + tool + "\" encrypt \"" + ini + "\" \"" + bin + "\""), 0);
         const ToolRun shown = Tool({"show", bin});
         ASSERT_EQ(shown.status, 0);
         EXPECT_NE(shown.out.find("AircraftDisplayName = Kestrelworks KW-"), std::string::npos);
