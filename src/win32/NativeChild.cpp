@@ -102,6 +102,45 @@ struct NativeChild::Impl {
         if (end > start) input.Typed('\b');
     }
 
+    // Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+V as the edit control would do them,
+    // with every change of the text made by the runtime.
+    bool ClipboardKey(char key) {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageA(typing, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        switch (key) {
+        case '\x01':
+            SendMessageA(typing, EM_SETSEL, 0, -1);
+            PushSelection();
+            return true;
+        case '\x03': SendMessageA(typing, WM_COPY, 0, 0); return true;
+        case '\x18':
+            SendMessageA(typing, WM_COPY, 0, 0);
+            if (end > start) input.Typed('\b');
+            return true;
+        case '\x16':
+            for (const char character : ClipboardText())
+                if (static_cast<unsigned char>(character) >= 0x20 && character != '\x7f')
+                    input.Typed(character);
+            return true;
+        default: return false;
+        }
+    }
+
+    std::string ClipboardText() const {
+        std::string text;
+        if (!OpenClipboard(window)) return text;
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+                text = bytes;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+        return text;
+    }
+
     void PressCentre() {
         RECT rect{};
         GetClientRect(window, &rect);
@@ -114,7 +153,10 @@ struct NativeChild::Impl {
         const ChildKind kind = owner.Kind();
         switch (message) {
         case WM_CHAR:
-            if (IsTyping(kind)) PushSelection();
+            if (IsTyping(kind)) {
+                PushSelection();
+                if (ClipboardKey(static_cast<char>(wParam))) return 0;
+            }
             input.Typed(static_cast<char>(wParam));
             return 0;
         case WM_KEYDOWN:

@@ -2,6 +2,7 @@
 
 #include "NativeUser.h"
 
+#include <cstring>
 #include <deque>
 #include <fstream>
 #include <map>
@@ -146,6 +147,37 @@ DialogUser::~DialogUser() {
 void DialogUser::AnswerOpenFile(std::string path) { hook_->answers.push_back(std::move(path)); }
 
 const std::vector<SeenDialog>& DialogUser::Seen() const { return hook_->seen; }
+
+void SetClipboardText(const std::string& text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory != nullptr) {
+        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void HandlePosted() {
+    bool handled = false;
+    win32::PostTask([&handled] { handled = true; });
+    win32::DispatchUntil([&handled] { return handled; });
+}
 
 bool SaveScreenshot(NativeHandle window, const std::string& bmpPath) {
     RECT rect{};

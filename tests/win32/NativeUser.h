@@ -61,6 +61,11 @@ private:
     std::unique_ptr<Hook> hook_;
 };
 
+void SetClipboardText(const std::string& text);
+std::string ClipboardText();
+// Handles everything posted so far.
+void HandlePosted();
+
 // What the screen shows where the window is, as a 24-bit BMP file.
 bool SaveScreenshot(NativeHandle window, const std::string& bmpPath);
 

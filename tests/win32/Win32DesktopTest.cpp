@@ -103,5 +103,47 @@ TEST(Win32Desktop, TheOpenFileDialogAnswersWithTheChosenFileOrNothing) {
     }
 }
 
+TEST(Win32Desktop, ClipboardKeysInATextBoxChangeItsTextThroughTheProgram) {
+    win32::Win32Desktop desktop({96, win32::ProcessEnd::Throw});
+    forms::Runtime runtime(desktop);
+    forms::Form form(runtime, "frm_Clipboard");
+    forms::TextBox& box = form.Add<forms::TextBox>("txt_Text");
+    form.SetSizeTwips(4500, 1500);
+    box.Move(150, 150, 4000, 400);
+    int changes = 0;
+    box.Change = [&changes] { ++changes; };
+    form.Show();
+
+    const struct {
+        const char* name;
+        std::string text;
+        int selStart;
+        int selLength;
+        char key;
+        std::string textAfter;
+        std::string clipboardAfter;  // the clipboard held "Night" before
+    } cases[] = {
+        {"paste at the caret", "Polar ", 6, 0, '\x16', "Polar Night", "Night"},
+        {"paste over the selection", "Polar Day", 6, 3, '\x16', "Polar Night", "Night"},
+        {"cut", "Polar Day", 5, 4, '\x18', "Polar", " Day"},
+        {"copy", "Polar Day", 0, 5, '\x03', "Polar Day", "Polar"},
+        {"select all", "Polar Day", 2, 0, '\x01', "Polar Day", "Night"},
+    };
+    for (const auto& key : cases) {
+        box.SetText(key.text);
+        box.SetSelStart(key.selStart);
+        box.SetSelLength(key.selLength);
+        SetClipboardText("Night");
+        desktop.AfterInput();
+        changes = 0;
+        PostCharacter(desktop.TypingOf(box), key.key);
+        HandlePosted();
+        EXPECT_EQ(box.Text(), key.textAfter) << key.name;
+        EXPECT_EQ(changes > 0, key.textAfter != key.text) << key.name;
+        EXPECT_EQ(ClipboardText(), key.clipboardAfter) << key.name;
+    }
+    EXPECT_EQ(box.SelLength(), 9) << "select all, the last key";
+}
+
 }  // namespace
 }  // namespace decalia::win32test
