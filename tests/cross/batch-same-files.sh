@@ -20,14 +20,24 @@ jobs=(Jobs/KW12_Kite.ini Jobs/KW350_Osprey.ini)
 (cd "$work/windows/$app" && "$wine_run" ./decalia-batch.exe "${jobs[@]}") >"$work/windows.log" 2>&1 ||
   { cat "$work/windows.log"; echo "the Windows batch failed"; exit 1; }
 
+# Both really built: each left a report of a new, successful build.
+for side in linux windows; do
+  last="$work/$side/$app/TempBitmaps/last-build.txt"
+  if ! grep -q '^Outcome: Built' "$last" || cmp -s "$last" "$linux_sim/$app/TempBitmaps/last-build.txt"; then
+    cat "$work/$side.log"
+    echo "the $side batch built nothing"
+    exit 1
+  fi
+done
+
 # What may differ: the programs themselves, and in the build reports the
 # time (also in their names), the host's paths and the time taken.
 list() {
-  (cd "$1" && find . -type f ! -path '*/Reports/*' ! -name 'decalia*' ! -name '*.so' \
-    ! -name '*.exe' ! -name '*.dll' | LC_ALL=C sort)
+  (cd "$1" && find . -type f ! -path '*/Reports/*' ! -name last-build.txt ! -name 'decalia*' \
+    ! -name '*.so' ! -name '*.exe' ! -name '*.dll' | LC_ALL=C sort)
 }
-reports() { (cd "$1" && find . -type f -path '*/Reports/*.txt' | LC_ALL=C sort); }
-timeless() { sed -E '/^(Aircraft folder|Started|Took|Saved as):/d; s/  [0-9]+ ms$//' "$1"; }
+reports() { (cd "$1" && find . -type f \( -path '*/Reports/*.txt' -o -name last-build.txt \) | LC_ALL=C sort); }
+timeless() { sed -E '/^(Aircraft folder|Started|Took|Saved as):/d; s/  [0-9]+ ms(\r?)$/\1/' "$1"; }
 
 if ! diff <(list "$work/linux") <(list "$work/windows"); then
   echo "the two builds left different files (< Linux, > Windows)"
