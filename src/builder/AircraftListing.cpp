@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/fs/FileStamp.h"
+#include "platform/fs/Fs.h"
 
 namespace decalia {
 
@@ -14,7 +15,8 @@ FolderListing ListFolderFiles(const std::string& hostFolder) {
          it.increment(error)) {
         const auto stamp = fs::StampOfHostFile(it->path());
         if (!stamp) continue;
-        listing.emplace(it->path().lexically_relative(hostFolder).generic_string(),
+        // Names as the program spells them: the report that lists them is Windows-1252.
+        listing.emplace(fs::ProgramPathOf(it->path().lexically_relative(hostFolder).generic_string()),
                         FileStamp{stamp->size, stamp->modifiedNs, stamp->changedNs, stamp->fileId});
     }
     return listing;

@@ -1,3 +1,4 @@
+#include "platform/fs/BoundedRead.h"
 #include "platform/fs/Fs.h"
 #include "platform/fs/posix/HostFile.h"
 
@@ -13,28 +14,13 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-constexpr std::uint64_t kReadStep = 1 << 16;
-
-// Reads to the end; false once more than maxBytes arrive, so a file that grows
-// while we read is bounded too.
-bool ReadBounded(int fd, std::string& out, std::uint64_t maxBytes) {
-    std::size_t filled = 0;
+// One read, retried when a signal cut it short.
+std::optional<std::size_t> ReadSome(int fd, char* into, std::size_t room) {
     for (;;) {
-        if (filled == out.size()) {
-            if (out.size() > maxBytes) return false;
-            // One byte beyond the limit is enough to tell that it was crossed.
-            const std::uint64_t room = maxBytes - out.size();
-            const std::uint64_t grow = room >= kReadStep ? kReadStep : room + 1;
-            out.resize(out.size() + static_cast<std::size_t>(grow));
-        }
-        const ssize_t got = ::read(fd, out.data() + filled, out.size() - filled);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) break;
-        filled += static_cast<std::size_t>(got);
+        const ssize_t got = ::read(fd, into, room);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) return std::nullopt;
     }
-    out.resize(filled);
-    return filled <= maxBytes;
 }
 
 std::optional<std::string> ReadOpenFile(int fd, std::uint64_t maxBytes) {
@@ -43,7 +29,8 @@ std::optional<std::string> ReadOpenFile(int fd, std::uint64_t maxBytes) {
     const auto size = static_cast<std::uint64_t>(info.st_size);
     if (size > maxBytes) return std::nullopt;
     std::string out(static_cast<std::size_t>(size), '\0');
-    if (!ReadBounded(fd, out, maxBytes)) return std::nullopt;
+    const auto readSome = [fd](char* into, std::size_t room) { return ReadSome(fd, into, room); };
+    if (!detail::ReadBounded(readSome, out, maxBytes)) return std::nullopt;
     return out;
 }
 

@@ -1,32 +1,18 @@
+#include "platform/fs/BoundedRead.h"
 #include "platform/fs/Fs.h"
 #include "platform/fs/windows/Win32.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace decalia::fs {
 namespace {
 
-constexpr DWORD kReadStep = 1 << 16;
-
-// Reads to the end; false once more than maxBytes arrive, so a file that grows
-// while we read is bounded too.
-bool ReadBounded(HANDLE file, std::string& out, std::uint64_t maxBytes) {
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == out.size()) {
-            if (out.size() > maxBytes) return false;
-            // One byte beyond the limit is enough to tell that it was crossed.
-            const std::uint64_t room = maxBytes - out.size();
-            out.resize(out.size() + static_cast<std::size_t>(std::min<std::uint64_t>(room + 1, kReadStep)));
-        }
-        const auto want = static_cast<DWORD>(std::min<std::size_t>(out.size() - filled, kReadStep));
-        DWORD got = 0;
-        if (!::ReadFile(file, out.data() + filled, want, &got, nullptr)) return false;
-        if (got == 0) break;
-        filled += got;
-    }
-    out.resize(filled);
-    return filled <= maxBytes;
+std::optional<std::size_t> ReadSome(HANDLE file, char* into, std::size_t room) {
+    DWORD got = 0;
+    const auto want = static_cast<DWORD>(std::min<std::size_t>(room, std::numeric_limits<DWORD>::max()));
+    if (!::ReadFile(file, into, want, &got, nullptr)) return std::nullopt;
+    return got;
 }
 
 // A file we may change in place: present, a file, not read-only.
@@ -45,7 +31,8 @@ std::optional<std::string> ReadAll(std::string_view path, std::uint64_t maxBytes
         return std::nullopt;
     }
     std::string out(static_cast<std::size_t>(size.QuadPart), '\0');
-    if (!ReadBounded(file.Get(), out, maxBytes)) return std::nullopt;
+    const auto readSome = [&file](char* into, std::size_t room) { return ReadSome(file.Get(), into, room); };
+    if (!detail::ReadBounded(readSome, out, maxBytes)) return std::nullopt;
     return out;
 }
 
