@@ -1,7 +1,8 @@
 #include "win32/FormWindow.h"
 
 #include "platform/forms/Forms.h"
-#include "platform/gdi/ByteIo.h"
+#include "platform/gdi/Region.h"
+#include "platform/gdi/RegionShape.h"
 #include "platform/text/Text.h"
 #include "win32/ChildControl.h"
 #include "win32/FormScene.h"
@@ -20,22 +21,12 @@ win::MouseButton ButtonOf(Button button) {
 
 win::Modifiers ModifiersOf(KeyState keys) { return win::Modifiers{keys.shift, keys.control}; }
 
-// The region's rectangles, as its RGNDATA lists them; none for no region.
+// The region's rectangles band by band; none for no region.
 std::vector<Rect> RectsOf(win::HRGN region) {
-    const std::uint32_t size = win::GetRegionData(region, {});
-    if (size < sizeof(win::RGNDATAHEADER)) return {};
-    std::vector<std::uint8_t> data(size);
-    if (win::GetRegionData(region, data) != size) return {};
-    gdi::ByteReader reader(data);
-    reader.Seek(sizeof(win::RGNDATAHEADER));
     std::vector<Rect> rects;
-    while (reader.Position() + 16 <= data.size()) {
-        Rect rect;
-        rect.left = reader.I32();
-        rect.top = reader.I32();
-        rect.right = reader.I32();
-        rect.bottom = reader.I32();
-        rects.push_back(rect);
+    if (const auto shape = gdi::ShapeOf(region)) {
+        for (const gdi::Rect& rect : shape->Rects())
+            rects.push_back(Rect{rect.left, rect.top, rect.right, rect.bottom});
     }
     return rects;
 }

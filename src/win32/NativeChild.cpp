@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "win32/NativeShell.h"
 #include "win32/NativeWindow.h"
 
 namespace decalia::win32 {
@@ -126,19 +127,6 @@ struct NativeChild::Impl {
             return true;
         default: return false;
         }
-    }
-
-    std::string ClipboardText() const {
-        std::string text;
-        if (!OpenClipboard(window)) return text;
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
-                text = bytes;
-                GlobalUnlock(data);
-            }
-        }
-        CloseClipboard();
-        return text;
     }
 
     void PressCentre() {

@@ -131,6 +131,21 @@ bool PlayWave(const std::string& path) {
     return PlaySoundA(path.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT) != FALSE;
 }
 
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void BecomeDpiAware() { SetProcessDPIAware(); }
+
 void ExitProcessNow(unsigned exitCode) { ExitProcess(exitCode); }
 
 bool DispatchUntil(const std::function<bool()>& done) {

@@ -39,6 +39,13 @@ bool OpenDocument(NativeHandle owner, const std::string& path);
 // SND_ASYNC | SND_FILENAME | SND_NODEFAULT.
 bool PlayWave(const std::string& path);
 
+// The clipboard's text (CF_TEXT); empty when it holds none.
+std::string ClipboardText();
+
+// The screen's real density, not one the system scales for the program: the
+// program rescales its windows itself on a large-font screen.
+void BecomeDpiAware();
+
 [[noreturn]] void ExitProcessNow(unsigned exitCode);
 
 // Gets and dispatches messages until `done` answers true. False when the

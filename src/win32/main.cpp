@@ -15,6 +15,7 @@ int main() {
         std::fprintf(stderr, "Decalia: cannot find its own folder\n");
         return 1;
     }
+    decalia::win32::BecomeDpiAware();
     decalia::win32::Win32Desktop desktop;
     decalia::Application app(desktop, folder);
     decalia::Main(app);

@@ -160,19 +160,6 @@ void SetClipboardText(const std::string& text) {
     CloseClipboard();
 }
 
-std::string ClipboardText() {
-    std::string text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
 void HandlePosted() {
     bool handled = false;
     win32::PostTask([&handled] { handled = true; });

@@ -62,7 +62,6 @@ private:
 };
 
 void SetClipboardText(const std::string& text);
-std::string ClipboardText();
 // Handles everything posted so far.
 void HandlePosted();
 

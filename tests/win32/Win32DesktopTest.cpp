@@ -10,6 +10,8 @@
 #include "NativeUser.h"
 #include "ScreenRun.h"
 #include "platform/forms/Forms.h"
+#include "platform/gdi/Region.h"
+#include "platform/gdi/RegionShape.h"
 #include "win32/NativeShell.h"
 
 namespace decalia::win32test {
@@ -17,30 +19,25 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(Win32Desktop, TheMainWindowsRealRegionCoversTheFormsRegionPixelForPixel) {
+TEST(Win32Desktop, TheMainWindowsRealRegionIsTheFormsRegion) {
     ScreenRun run;
     Application& a = run.Start({});
     const win::HWND main = a.frm_Main.hWnd();
     const win::HRGN region = a.runtime.Windows().WindowRegion(main);
     ASSERT_TRUE(region) << "the main window has a region of its own";
-    win::RECT box;
-    ASSERT_NE(win::GetRgnBox(region, box), win::ERROR);
+    const auto ours = gdi::ShapeOf(region);
+    ASSERT_TRUE(ours.has_value());
+    ASSERT_GT(ours->RectCount(), 1u) << "a shape, not a rectangle";
 
     const auto real = run.Desktop().RealShapeOf(a.frm_Main);
     ASSERT_TRUE(real.has_value());
-    const int width = box.right;
-    const int height = box.bottom;
-    std::vector<char> covered(static_cast<std::size_t>(width * height), 0);
+    std::vector<gdi::Rect> rects;
     for (const win32::Rect& rect : *real)
-        for (int y = std::max(0, rect.top); y < std::min(height, rect.bottom); ++y)
-            for (int x = std::max(0, rect.left); x < std::min(width, rect.right); ++x)
-                covered[static_cast<std::size_t>(y * width + x)] = 1;
-    int differing = 0;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            differing += (covered[static_cast<std::size_t>(y * width + x)] != 0) !=
-                         win::PtInRegion(region, x, y);
-    EXPECT_EQ(differing, 0);
+        rects.push_back(gdi::Rect{rect.left, rect.top, rect.right, rect.bottom});
+    // Both in the one canonical band form: equal shapes are equal pixel sets.
+    const auto system = gdi::RegionShape::FromRects(rects);
+    ASSERT_TRUE(system.has_value());
+    EXPECT_EQ(*system, *ours);
     run.Screenshot(a.frm_Main, "main-window");
 }
 
@@ -140,7 +137,7 @@ TEST(Win32Desktop, ClipboardKeysInATextBoxChangeItsTextThroughTheProgram) {
         HandlePosted();
         EXPECT_EQ(box.Text(), key.textAfter) << key.name;
         EXPECT_EQ(changes > 0, key.textAfter != key.text) << key.name;
-        EXPECT_EQ(ClipboardText(), key.clipboardAfter) << key.name;
+        EXPECT_EQ(win32::ClipboardText(), key.clipboardAfter) << key.name;
     }
     EXPECT_EQ(box.SelLength(), 9) << "select all, the last key";
 }
