@@ -22,7 +22,10 @@
 // (Windows-1252 on the systems we support), handed to the ANSI file functions
 // and to std::filesystem alike. Drive letters ("C:\"), drive-relative and UNC
 // names ("\\server\share\") work; the file system does the case-insensitive
-// matching, so Resolve keeps the case given.
+// matching, so Resolve keeps the case given. The system's own rules apply:
+// trailing dots and spaces of a name are dropped, device names (NUL, CON) name
+// devices, which are never read or written as files, and paths are limited to
+// 259 characters.
 
 #include <cstdint>
 #include <optional>
