@@ -119,9 +119,13 @@ void Answer(HWND dialog, std::deque<std::string>& answers, std::vector<SeenDialo
 }
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && watching != nullptr) {
+    // At creation, not activation: a window of another program may keep the
+    // activation to itself (tests running side by side on one display).
+    if (code == HCBT_CREATEWND && watching != nullptr) {
         HWND dialog = reinterpret_cast<HWND>(wParam);
-        if (ClassOf(dialog) == "#32770" && watching->handled.insert(dialog).second) {
+        const auto* creation = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+        const bool topLevel = (creation->lpcs->style & WS_CHILD) == 0;
+        if (topLevel && ClassOf(dialog) == "#32770" && watching->handled.insert(dialog).second) {
             // Answered from the dialog's own loop, once it is fully up.
             DialogUser::Hook* user = watching;
             win32::PostTask([user, dialog] {
