@@ -18,17 +18,17 @@ constexpr const char* kRequired[] = {"Aircraft", "Template", "Variation", "Folde
                                      "Callsign"};
 
 std::string AbsoluteTemplate(const std::string& jobFile, const std::string& value) {
-    const stdfs::path given(text::Cp1252ToUtf8(value));
+    const stdfs::path given(text::ToHost(value));
     if (given.is_absolute()) return value;
     const stdfs::path folder = stdfs::absolute(stdfs::path(jobFile)).parent_path();
-    return text::Utf8ToCp1252((folder / given).lexically_normal().string());
+    return text::FromHost((folder / given).lexically_normal().string());
 }
 
 }  // namespace
 
 JobRead ReadJobFile(const std::string& file) {
     JobRead read;
-    const auto bytes = fs::ReadAll(text::Utf8ToCp1252(file), 1 << 20);
+    const auto bytes = fs::ReadAll(text::FromHost(file), 1 << 20);
     if (!bytes) {
         read.problems.push_back("the job file cannot be read");
         return read;

@@ -46,10 +46,10 @@ void ReportProgress(Application& app, desktop::HeadlessDesktop& desktop, Reporte
 // Everything a user would be told before pressing "Create Aircraft".
 std::optional<std::string> ProblemBeforeCreate(const Application& app, const BatchJob& job) {
     if (app.frm_Main.btn_CreateAircraft.state() != "enabled")
-        return "the wizard did not finish: " + text::Cp1252ToUtf8(app.frm_Main.lbl_Status.Caption());
+        return "the wizard did not finish: " + text::ToHost(app.frm_Main.lbl_Status.Caption());
     if (text::Trim(job.tailNumber).empty() && text::Trim(app.configuration.AircraftTail).empty())
         return std::string("TailNumber is empty and this aircraft has no tail number of its own");
-    if (auto problem = CheckBuildInputs(app)) return text::Cp1252ToUtf8(*problem);
+    if (auto problem = CheckBuildInputs(app)) return text::ToHost(*problem);
     return std::nullopt;
 }
 
@@ -57,9 +57,9 @@ JobResult Build(desktop::HeadlessDesktop& desktop, Application& app, const Batch
                 Reporter& reporter) {
     WizardUser user(desktop, app);
     if (user.AircraftLine(job.aircraft) < 0)
-        return Refused("no aircraft named \"" + text::Cp1252ToUtf8(job.aircraft) + "\" is installed");
+        return Refused("no aircraft named \"" + text::ToHost(job.aircraft) + "\" is installed");
     if (!ReadableTemplate(job.templatePath))
-        return Refused("the template " + text::Cp1252ToUtf8(job.templatePath) +
+        return Refused("the template " + text::ToHost(job.templatePath) +
                        " is missing or not a 24-bit bitmap");
     user.RunWizard(job);
     if (auto problem = ProblemBeforeCreate(app, job)) return Refused(*problem);
@@ -70,10 +70,10 @@ JobResult Build(desktop::HeadlessDesktop& desktop, Application& app, const Batch
     ReportProgress(app, desktop, reporter);
     user.CreateAircraft();
     const std::string status = app.frm_Main.lbl_Status.Caption();
-    if (status == kStatusBuilt) return {Outcome::Built, "\"" + text::Cp1252ToUtf8(title) + "\" into " + where, {}};
+    if (status == kStatusBuilt) return {Outcome::Built, "\"" + text::ToHost(title) + "\" into " + where, {}};
     if (desktop.MessageBoxes().size() > messagesBefore)
-        return {Outcome::Failed, text::Cp1252ToUtf8(desktop.MessageBoxes().back().text), {}};
-    return {Outcome::Failed, text::Cp1252ToUtf8(status), {}};
+        return {Outcome::Failed, text::ToHost(desktop.MessageBoxes().back().text), {}};
+    return {Outcome::Failed, text::ToHost(status), {}};
 }
 
 }  // namespace
@@ -91,14 +91,14 @@ JobResult RunJob(const std::string& appFolder, const BatchJob& job, Reporter& re
         auto report = LastSavedReport(appFolder);
         // A job refused before "Create Aircraft" gets its report here.
         if (report == before)
-            report = result.outcome == Outcome::Refused ? BuildRecorder(*app).Refused(text::Utf8ToCp1252(result.detail))
+            report = result.outcome == Outcome::Refused ? BuildRecorder(*app).Refused(text::FromHost(result.detail))
                                                         : std::nullopt;
-        result.report = text::Cp1252ToUtf8(report.value_or(""));
+        result.report = text::ToHost(report.value_or(""));
         return result;
     } catch (const win::ProcessEnded&) {
         const auto& boxes = desktop.MessageBoxes();
         return {Outcome::Failed, "the program ended" + (boxes.empty() ? std::string()
-                                                                      : ": " + text::Cp1252ToUtf8(boxes.back().text)), {}};
+                                                                      : ": " + text::ToHost(boxes.back().text)), {}};
     } catch (const desktop::ScriptError& error) {
         return Refused(std::string("the wizard did not take the job's values (") + error.what() + ")");
     }

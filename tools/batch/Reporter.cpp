@@ -26,7 +26,7 @@ void Reporter::JobStarted(const std::string& jobFile) {
 }
 
 void Reporter::Status(const std::string& status, double percent) {
-    const std::string shown = text::Cp1252ToUtf8(status);
+    const std::string shown = text::ToHost(status);
     if (terminal_) {
         out_ << "\r\033[K  " << shown << (percent >= 0 ? "  " + Bar(percent) : "") << std::flush;
         liveLine_ = true;
@@ -38,10 +38,10 @@ void Reporter::Status(const std::string& status, double percent) {
 }
 
 void Reporter::Message(const std::string& caption, const std::string& text) {
-    std::string oneLine = text::Cp1252ToUtf8(text);
+    std::string oneLine = text::ToHost(text);
     std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
     std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
-    Line("[" + text::Cp1252ToUtf8(caption) + "] " + oneLine);
+    Line("[" + text::ToHost(caption) + "] " + oneLine);
 }
 
 void Reporter::Line(const std::string& text) {

@@ -1,14 +1,13 @@
 // decalia-batch JOB.ini [JOB.ini ...]: builds repaints without a screen,
 // through the same program and wizard a user clicks through. Installed beside
 // the program, whose folder it works in.
-#include <unistd.h>
-
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "BatchTool.h"
 #include "platform/fs/Fs.h"
+#include "platform/fs/Terminal.h"
 
 int main(int argc, char** argv) {
     const std::string appFolder = decalia::fs::ExecutableFolder();
@@ -21,5 +20,5 @@ int main(int argc, char** argv) {
         std::cout << "usage: decalia-batch JOB.ini [JOB.ini ...]\n";
         return 0;
     }
-    return decalia::batch::RunBatch(appFolder, jobs, std::cout, isatty(STDOUT_FILENO) != 0);
+    return decalia::batch::RunBatch(appFolder, jobs, std::cout, decalia::fs::IsTerminal(stdout));
 }

@@ -10,7 +10,7 @@ namespace {
 
 void PrintProblem(const std::string& shown, const CheckProblem& p, std::ostream& out) {
     out << shown << (p.severity == Severity::Error ? ": error: [" : ": warning: [") << p.section
-        << ']' << (p.key.empty() ? "" : " " + p.key) << ": " << text::Cp1252ToUtf8(p.text) << '\n';
+        << ']' << (p.key.empty() ? "" : " " + p.key) << ": " << text::ToHost(p.text) << '\n';
 }
 
 }  // namespace

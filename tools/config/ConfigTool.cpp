@@ -37,7 +37,7 @@ std::optional<Options> Parse(const std::vector<std::string>& args, std::ostream&
                 err << "decalia-config: --key needs a text\n";
                 return std::nullopt;
             }
-            options.key = text::Utf8ToCp1252(args[++i]);
+            options.key = text::FromHost(args[++i]);
             if (options.key.empty()) {
                 err << "decalia-config: the key must not be empty\n";
                 return std::nullopt;
@@ -47,7 +47,7 @@ std::optional<Options> Parse(const std::vector<std::string>& args, std::ostream&
                 err << "decalia-config: --app needs a folder\n";
                 return std::nullopt;
             }
-            options.appFolder = text::Utf8ToCp1252(args[++i]);
+            options.appFolder = text::FromHost(args[++i]);
         } else if (args[i] == "--dxt3") {
             options.dxt3 = true;
         } else {
@@ -64,8 +64,8 @@ bool CheckReadable(const std::string& path, const std::string& shown, std::ostre
 }
 
 int Encrypt(const Options& o, std::ostream& err) {
-    const std::string in = text::Utf8ToCp1252(o.words[1]);
-    const std::string out = text::Utf8ToCp1252(o.words[2]);
+    const std::string in = text::FromHost(o.words[1]);
+    const std::string out = text::FromHost(o.words[2]);
     if (!CheckReadable(in, o.words[1], err)) return 1;
     config::clsEncrypt cipher;
     if (cipher.EncryptFile(in, out, true, o.key)) return 0;
@@ -75,8 +75,8 @@ int Encrypt(const Options& o, std::ostream& err) {
 }
 
 int Decrypt(const Options& o, std::ostream& err) {
-    const std::string in = text::Utf8ToCp1252(o.words[1]);
-    const std::string out = text::Utf8ToCp1252(o.words[2]);
+    const std::string in = text::FromHost(o.words[1]);
+    const std::string out = text::FromHost(o.words[2]);
     if (!CheckReadable(in, o.words[1], err)) return 1;
     config::clsEncrypt cipher;
     if (cipher.DecryptFile(in, out, true, o.key)) return 0;
@@ -87,7 +87,7 @@ int Decrypt(const Options& o, std::ostream& err) {
 }
 
 int Show(const Options& o, std::ostream& out, std::ostream& err) {
-    const std::string in = text::Utf8ToCp1252(o.words[1]);
+    const std::string in = text::FromHost(o.words[1]);
     if (!CheckReadable(in, o.words[1], err)) return 1;
     config::clsEncrypt cipher;
     cipher.Key(o.key);
@@ -109,7 +109,7 @@ int Show(const Options& o, std::ostream& out, std::ostream& err) {
 }
 
 int List(const Options& o, std::ostream& out, std::ostream& err) {
-    const std::string folder = text::Utf8ToCp1252(o.words[1]);
+    const std::string folder = text::FromHost(o.words[1]);
     if (!fs::FolderExists(folder)) {
         err << "decalia-config: no folder " << o.words[1] << '\n';
         return 1;
@@ -117,8 +117,8 @@ int List(const Options& o, std::ostream& out, std::ostream& err) {
     const auto catalogue = config::LoadAircraftCatalogue(folder);
     for (std::int32_t i = 0; i <= catalogue.LastCatalogueIndex; ++i) {
         const auto& entry = catalogue.Entries[static_cast<std::size_t>(i)];
-        out << i << '\t' << text::Cp1252ToUtf8(entry.DisplayName) << '\t'
-            << text::Cp1252ToUtf8(entry.FilePath) << '\n';
+        out << i << '\t' << text::ToHost(entry.DisplayName) << '\t'
+            << text::ToHost(entry.FilePath) << '\n';
     }
     return 0;
 }
@@ -135,12 +135,12 @@ int CheckInstalled(const std::string& appFolder, const Options& o, std::ostream&
     const std::string folder = config::ConfigurationsFolder(appFolder);
     const auto names = fs::ListFiles(folder, "*.bin");
     if (names.empty()) {
-        err << "decalia-config: no configurations in " << text::Cp1252ToUtf8(fs::ProgramPathOf(fs::Resolve(folder))) << '\n';
+        err << "decalia-config: no configurations in " << fs::Resolve(folder) << '\n';
         return 1;
     }
     bool clean = true;
     for (const std::string& name : names)
-        clean = CheckConfigurationFile(folder + "\\" + name, text::Cp1252ToUtf8(name), appFolder,
+        clean = CheckConfigurationFile(folder + "\\" + name, text::ToHost(name), appFolder,
                                        o.key, out) && clean;
     return clean ? 0 : 1;
 }
@@ -149,13 +149,13 @@ int Check(const Options& o, std::ostream& out, std::ostream& err) {
     const std::optional<std::string> appFolder = o.appFolder.empty() ? OwnFolder() : o.appFolder;
     if (!appFolder || !fs::FolderExists(*appFolder)) {
         err << "decalia-config: no program folder "
-            << (appFolder ? text::Cp1252ToUtf8(*appFolder) : std::string()) << '\n';
+            << (appFolder ? text::ToHost(*appFolder) : std::string()) << '\n';
         return 1;
     }
     if (o.words.size() == 1) return CheckInstalled(*appFolder, o, out, err);
     bool clean = true;
     for (std::size_t i = 1; i < o.words.size(); ++i) {
-        const std::string path = text::Utf8ToCp1252(o.words[i]);
+        const std::string path = text::FromHost(o.words[i]);
         if (!CheckReadable(path, o.words[i], err)) {
             clean = false;
             continue;

@@ -14,7 +14,7 @@ class Printer {
 public:
     explicit Printer(std::ostream& out) : out_(out) {}
     void operator()(const std::string& name, const std::string& value) {
-        out_ << name << " = " << text::Cp1252ToUtf8(value) << '\n';
+        out_ << name << " = " << text::ToHost(value) << '\n';
     }
     void operator()(const std::string& name, std::int64_t value) {
         out_ << name << " = " << value << '\n';

@@ -11,13 +11,13 @@ int main(int argc, char** argv) {
         std::cerr << "usage: decalia-demodata DEMO_FOLDER APP_FOLDER STEM...\n";
         return 2;
     }
-    using decalia::text::Utf8ToCp1252;
-    const std::string demoFolder = Utf8ToCp1252(argv[1]);
-    const std::string appFolder = Utf8ToCp1252(argv[2]);
+    using decalia::text::FromHost;
+    const std::string demoFolder = FromHost(argv[1]);
+    const std::string appFolder = FromHost(argv[2]);
     for (int i = 3; i < argc; ++i) {
         std::string error;
-        if (!decalia::demodata::WriteDemoAircraft(demoFolder, Utf8ToCp1252(argv[i]), appFolder, error)) {
-            std::cerr << "decalia-demodata: " << decalia::text::Cp1252ToUtf8(error) << '\n';
+        if (!decalia::demodata::WriteDemoAircraft(demoFolder, FromHost(argv[i]), appFolder, error)) {
+            std::cerr << "decalia-demodata: " << decalia::text::ToHost(error) << '\n';
             return 1;
         }
     }

@@ -11,7 +11,7 @@
 namespace decalia::tools {
 namespace {
 
-std::string Shown(const std::string& cp1252) { return text::Cp1252ToUtf8(cp1252); }
+std::string Shown(const std::string& cp1252) { return text::ToHost(cp1252); }
 
 // The picture's mean red, green and blue, from its pixels.
 std::string MeanColour(win::HBITMAP bitmap) {

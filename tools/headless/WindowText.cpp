@@ -8,7 +8,7 @@
 namespace decalia::tools {
 namespace {
 
-std::string Shown(const std::string& cp1252) { return text::Cp1252ToUtf8(cp1252); }
+std::string Shown(const std::string& cp1252) { return text::ToHost(cp1252); }
 
 void PrintStep(std::ostream& out, const char* step, const ui::TinyButton& button,
                const forms::Label& value) {

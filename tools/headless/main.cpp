@@ -24,8 +24,8 @@ constexpr const char* kUsage =
 
 void PrintMessageBoxes(const decalia::desktop::HeadlessDesktop& desktop) {
     for (const auto& box : desktop.MessageBoxes())
-        std::cout << "[" << decalia::text::Cp1252ToUtf8(box.caption) << "] "
-                  << decalia::text::Cp1252ToUtf8(box.text) << '\n';
+        std::cout << "[" << decalia::text::ToHost(box.caption) << "] "
+                  << decalia::text::ToHost(box.text) << '\n';
 }
 
 }  // namespace
@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
         if (!preview) {
             decalia::tools::PrintMainWindow(app, std::cout);
         } else if (!decalia::tools::PrintPreviews(
-                       app, decalia::text::Utf8ToCp1252(argv[2]),
-                       decalia::text::Utf8ToCp1252(argv[3]), argc == 5 ? argv[4] : "", std::cout)) {
+                       app, decalia::text::FromHost(argv[2]),
+                       decalia::text::FromHost(argv[3]), argc == 5 ? argv[4] : "", std::cout)) {
             std::cerr << "decalia-headless: no aircraft named \"" << argv[2] << "\" is installed\n";
             status = 1;
         }

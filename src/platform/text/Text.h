@@ -19,6 +19,11 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 // Characters with no Windows-1252 form, and malformed UTF-8 bytes, become '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// Text the host hands over (command-line arguments) or shows (a console): UTF-8
+// on Linux, the ANSI code page (Windows-1252) on Windows.
+std::string FromHost(std::string_view host);
+std::string ToHost(std::string_view cp1252);
+
 // Removes leading and trailing spaces (0x20) only.
 std::string Trim(std::string_view value);
 std::string UCase(std::string_view cp1252);
