@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/desktop/ControlInput.h"
 #include "platform/forms/Forms.h"
-#include "platform/text/Text.h"
 #include "qt/FormPainter.h"
 #include "qt/NativeControls.h"
 #include "qt/QtDesktop.h"
@@ -214,12 +214,7 @@ void FormWidget::FocusedByUser(forms::Control& control) {
 }
 
 void FormWidget::CharacterTyped(forms::Control& control, char character) {
-    if (!control.HasFocus()) control.SetFocus();
-    if (!control.HasFocus()) return;
-    const auto virtualKey =
-        static_cast<win::UINT>(static_cast<unsigned char>(text::UpperChar(character)));
-    Windows().PressKey(virtualKey, character);
-    desktop_.AfterInput();
+    if (desktop::TypeCharacter(control, character)) desktop_.AfterInput();
 }
 
 bool FormWidget::RouteKey(forms::Control& control, const QKeyEvent& event) {
@@ -238,38 +233,18 @@ bool FormWidget::RouteKey(forms::Control& control, const QKeyEvent& event) {
     return true;
 }
 
-void FormWidget::Send(forms::Control& control, win::UINT message, win::WPARAM wParam,
-                      win::LPARAM lParam) {
-    Windows().SendMessageA(control.hWnd(), message, wParam, lParam);
-}
-
 void FormWidget::LineChosen(forms::Control& list, int line) {
-    if (list.hWnd() == 0) return;
-    const bool combo = list.Kind() == forms::ControlKind::ComboBox;
-    Send(list, combo ? win::CB_SETCURSEL : win::LB_SETCURSEL, static_cast<win::WPARAM>(line), 0);
-    Send(list, win::OCM_COMMAND, win::MAKEWPARAM(0, win::LBN_SELCHANGE),
-         static_cast<win::LPARAM>(list.hWnd()));
-    Windows().DeliverPosted();
+    desktop::ChooseLine(list, line);
     desktop_.AfterInput();
 }
 
 void FormWidget::LineDoubleClicked(forms::Control& list, int line, QPoint point) {
-    if (line != list.As<forms::ListControl>()->ListIndex()) LineChosen(list, line);
-    Windows().DoubleClickButton(form_.hWnd(), win::POINT{point.x(), point.y()},
-                                win::MouseButton::Left);
-    if (list.hWnd() != 0)
-        Send(list, win::OCM_COMMAND, win::MAKEWPARAM(0, win::LBN_DBLCLK),
-             static_cast<win::LPARAM>(list.hWnd()));
-    Windows().DeliverPosted();
+    desktop::DoubleClickLine(form_, list, line, win::POINT{point.x(), point.y()});
     desktop_.AfterInput();
 }
 
 void FormWidget::Scrolled(forms::Control& bar, int value) {
-    if (bar.hWnd() == 0) return;
-    Send(bar, win::OCM_HSCROLL,
-         win::MAKEWPARAM(win::SB_THUMBPOSITION, static_cast<unsigned>(value) & 0xFFFFu),
-         static_cast<win::LPARAM>(bar.hWnd()));
-    Windows().DeliverPosted();
+    desktop::Scroll(bar, win::SB_THUMBPOSITION, value);
     desktop_.AfterInput();
 }
 

@@ -77,7 +77,6 @@ private:
     void CreateWidgets(win::HWND window);
     // The form's first control that takes the focus; null when none does.
     forms::Control* FirstToFocus();
-    void Send(forms::Control& control, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
 
     QtDesktop& desktop_;
     forms::Form& form_;

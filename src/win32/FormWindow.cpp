@@ -1,9 +1,9 @@
 #include "win32/FormWindow.h"
 
+#include "platform/desktop/ControlInput.h"
 #include "platform/forms/Forms.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/RegionShape.h"
-#include "platform/text/Text.h"
 #include "win32/ChildControl.h"
 #include "win32/FormScene.h"
 #include "win32/Win32Desktop.h"
@@ -192,50 +192,25 @@ forms::Control* FormWindow::FirstToFocus() {
 }
 
 void FormWindow::TypedInto(forms::Control& control, char character) {
-    if (!control.HasFocus()) control.SetFocus();
-    if (!control.HasFocus()) return;
-    const auto virtualKey =
-        static_cast<win::UINT>(static_cast<unsigned char>(text::UpperChar(character)));
-    Windows().PressKey(virtualKey, character);
-    desktop_.AfterInput();
+    if (desktop::TypeCharacter(control, character)) desktop_.AfterInput();
 }
 
 void FormWindow::FocusedByUser(forms::Control& control) {
     if (!control.HasFocus() && control.SetFocus()) desktop_.AfterInput();
 }
 
-void FormWindow::Send(forms::Control& control, win::UINT message, win::WPARAM wParam,
-                      win::LPARAM lParam) {
-    Windows().SendMessageA(control.hWnd(), message, wParam, lParam);
-}
-
 void FormWindow::LineChosen(forms::Control& list, int line) {
-    if (list.hWnd() == 0) return;
-    const bool combo = list.Kind() == forms::ControlKind::ComboBox;
-    Send(list, combo ? win::CB_SETCURSEL : win::LB_SETCURSEL, static_cast<win::WPARAM>(line), 0);
-    Send(list, win::OCM_COMMAND, win::MAKEWPARAM(0, win::LBN_SELCHANGE),
-         static_cast<win::LPARAM>(list.hWnd()));
-    Windows().DeliverPosted();
+    desktop::ChooseLine(list, line);
     desktop_.AfterInput();
 }
 
 void FormWindow::LineDoubleClicked(forms::Control& list, int line, int x, int y) {
-    if (list.hWnd() == 0) return;
-    if (const auto* choices = list.As<forms::ListControl>(); choices && line != choices->ListIndex())
-        LineChosen(list, line);
-    Windows().DoubleClickButton(form_.hWnd(), win::POINT{x, y}, win::MouseButton::Left);
-    if (list.hWnd() != 0)
-        Send(list, win::OCM_COMMAND, win::MAKEWPARAM(0, win::LBN_DBLCLK),
-             static_cast<win::LPARAM>(list.hWnd()));
-    Windows().DeliverPosted();
+    desktop::DoubleClickLine(form_, list, line, win::POINT{x, y});
     desktop_.AfterInput();
 }
 
 void FormWindow::Scrolled(forms::Control& bar, unsigned code, int position) {
-    if (bar.hWnd() == 0) return;
-    const unsigned high = code == win::SB_THUMBPOSITION ? static_cast<unsigned>(position) & 0xFFFFu : 0;
-    Send(bar, win::OCM_HSCROLL, win::MAKEWPARAM(code, high), static_cast<win::LPARAM>(bar.hWnd()));
-    Windows().DeliverPosted();
+    desktop::Scroll(bar, code, position);
     desktop_.AfterInput();
 }
 

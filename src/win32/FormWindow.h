@@ -66,7 +66,6 @@ private:
     void CreateChildren(win::HWND window);
     // The form's first control that takes the focus; null when none does.
     forms::Control* FirstToFocus();
-    void Send(forms::Control& control, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
 
     Win32Desktop& desktop_;
     forms::Form& form_;
