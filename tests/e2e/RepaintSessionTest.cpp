@@ -24,6 +24,7 @@ TEST_P(WizardSession, FromStepOneToCreateAircraft) {
     const DemoRepaint& demo = GetParam();
     Application& a = StartWith({kKite, kOsprey});
     const testsupport::Tree before = SimTree();
+    const testsupport::Tree wholeBefore = testsupport::ReadTree(install.Root());
 
     RunWizard(demo.name, "Polar", demo.folder, "n12kw", "KESTREL");
     EXPECT_EQ(desktop.ShownForms(), std::vector<forms::Form*>{&a.frm_Main});
@@ -43,6 +44,9 @@ TEST_P(WizardSession, FromStepOneToCreateAircraft) {
     EXPECT_GE(written, 4);
     EXPECT_TRUE(desktop.MessageBoxes().empty());
     ExpectReadyForTheNextRepaintOf(demo.name);
+    // The Windows build's run of this session on real windows compares itself with it.
+    SaveWritten(Written(wholeBefore, testsupport::ReadTree(install.Root()), install.Root()),
+                stdfs::path(DECALIA_SESSION_FILES_DIR) / (std::string(demo.stem) + ".files"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

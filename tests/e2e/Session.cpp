@@ -1,5 +1,8 @@
 #include "Session.h"
 
+#include <algorithm>
+#include <regex>
+
 #include "app/Mod_Main.h"
 #include "builder/BuildRepaint.h"
 #include "config/ConfigFile.h"
@@ -7,6 +10,70 @@
 #include "platform/text/Text.h"
 
 namespace decalia::e2e {
+
+namespace {
+
+bool IsReport(const std::string& path) {
+    return path.find("/Reports/") != std::string::npos || path.ends_with("last-build.txt");
+}
+
+void MaskRoot(std::string& bytes, const std::filesystem::path& root) {
+    for (const std::string& place : {root.string(), root.generic_string()}) {
+        for (std::size_t at = bytes.find(place); at != std::string::npos; at = bytes.find(place, at))
+            bytes.replace(at, place.size(), "<root>");
+    }
+}
+
+}  // namespace
+
+WrittenFiles Written(const testsupport::Tree& before, const testsupport::Tree& after,
+                     const std::filesystem::path& root) {
+    static const std::regex stamp(R"(\d{4}-\d\d-\d\d \d\d[-:]\d\d[-:]\d\d)");
+    static const std::regex took(R"(Took: [0-9.]+ s|  \d+ ms\r)");
+    WrittenFiles written;
+    for (const std::string& path : testsupport::Changed(before, after)) {
+        std::string bytes = after.at(path);
+        MaskRoot(bytes, root);
+        if (IsReport(path)) std::replace(bytes.begin(), bytes.end(), '\\', '/');
+        bytes = std::regex_replace(std::regex_replace(bytes, stamp, "<time>"), took, "<took>");
+        written[std::regex_replace(path, stamp, "<time>")] = bytes;
+    }
+    return written;
+}
+
+std::vector<std::string> Differences(const WrittenFiles& one, const WrittenFiles& other) {
+    std::vector<std::string> differing;
+    for (const auto& [path, bytes] : one) {
+        const auto found = other.find(path);
+        if (found == other.end() || found->second != bytes) differing.push_back(path);
+    }
+    for (const auto& [path, bytes] : other)
+        if (!one.contains(path)) differing.push_back(path);
+    return differing;
+}
+
+// Each file as its path, its length and its bytes, one after another.
+void SaveWritten(const WrittenFiles& written, const std::filesystem::path& file) {
+    std::string record;
+    for (const auto& [path, bytes] : written)
+        record += path + "\n" + std::to_string(bytes.size()) + "\n" + bytes;
+    std::filesystem::create_directories(file.parent_path());
+    testsupport::WriteFile(file, record);
+}
+
+WrittenFiles LoadWritten(const std::filesystem::path& file) {
+    const std::string record = testsupport::ReadFile(file);
+    WrittenFiles written;
+    for (std::size_t at = 0; at < record.size();) {
+        const std::size_t pathEnd = record.find('\n', at);
+        const std::size_t sizeEnd = record.find('\n', pathEnd + 1);
+        if (pathEnd == std::string::npos || sizeEnd == std::string::npos) break;
+        const std::size_t size = std::stoul(record.substr(pathEnd + 1, sizeEnd - pathEnd - 1));
+        written[record.substr(at, pathEnd - at)] = record.substr(sizeEnd + 1, size);
+        at = sizeEnd + 1 + size;
+    }
+    return written;
+}
 
 namespace stdfs = std::filesystem;
 

@@ -9,8 +9,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "appstate/Application.h"
 #include "platform/desktop/HeadlessDesktop.h"
@@ -18,6 +20,19 @@
 #include "support/Installation.h"
 
 namespace decalia::e2e {
+
+// What a run left under an installation, comparable between runs and hosts:
+// each new or changed file by path, with the installation's own folder, the
+// build report's clock readings (also in its name) and its path separators
+// masked.
+using WrittenFiles = std::map<std::string, std::string>;
+WrittenFiles Written(const testsupport::Tree& before, const testsupport::Tree& after,
+                     const std::filesystem::path& root);
+// The paths that only one record has or that the two hold different bytes for.
+std::vector<std::string> Differences(const WrittenFiles& one, const WrittenFiles& other);
+// One file holding such a record, for a run on another host to compare with.
+void SaveWritten(const WrittenFiles& written, const std::filesystem::path& file);
+WrittenFiles LoadWritten(const std::filesystem::path& file);
 
 inline constexpr const char* kKite = "KW12_Kite";        // own texture folder, no default tail
 inline constexpr const char* kOsprey = "KW350_Osprey";   // shared textures, model copy, tail N350KW

@@ -3,8 +3,6 @@
 // what it leaves on disk is what the same session leaves on the screenless
 // desktop.
 
-#include <regex>
-
 #include "ScreenRun.h"
 #include "appstate/Readiness.h"
 #include "builder/BuildRepaint.h"
@@ -23,29 +21,6 @@ struct DemoRepaint {
     const char* name;
     const char* folder;
 };
-
-// What a run wrote, with what may differ between two runs masked: the
-// installation's own folder, and the build report's clock readings (its file
-// name carries the start time; its text the start time, the duration and each
-// texture's encoding time).
-std::map<std::string, std::string> Written(const testsupport::Tree& before,
-                                           const testsupport::Tree& after,
-                                           const stdfs::path& root) {
-    static const std::regex stamp(R"(\d{4}-\d\d-\d\d \d\d[-:]\d\d[-:]\d\d)");
-    static const std::regex took(R"(Took: [0-9.]+ s|  \d+ ms\r)");
-    std::map<std::string, std::string> written;
-    for (const std::string& path : testsupport::Changed(before, after)) {
-        std::string bytes = after.at(path);
-        for (std::string place : {root.string(), root.generic_string()}) {
-            for (std::size_t at = bytes.find(place); at != std::string::npos;
-                 at = bytes.find(place, at))
-                bytes.replace(at, place.size(), "<root>");
-        }
-        bytes = std::regex_replace(std::regex_replace(bytes, stamp, "<time>"), took, "<took>");
-        written[std::regex_replace(path, stamp, "<time>")] = bytes;
-    }
-    return written;
-}
 
 class WizardOnWindows : public e2e::Session, public ::testing::WithParamInterface<DemoRepaint> {
 protected:
@@ -109,17 +84,18 @@ TEST_P(WizardOnWindows, WritesWhatTheScreenlessSessionWrites) {
     const auto shown = screen.Dialogs().Seen();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown.front().fileDialog);
-    const auto onWindows = Written(before, testsupport::ReadTree(root), root);
+    const auto onWindows = e2e::Written(before, testsupport::ReadTree(root), root);
     const auto headless =
-        Written(headlessBefore, testsupport::ReadTree(install.Root()), install.Root());
+        e2e::Written(headlessBefore, testsupport::ReadTree(install.Root()), install.Root());
     EXPECT_GE(onWindows.size(), 5u);
-    std::vector<std::string> windowsNames;
-    std::vector<std::string> headlessNames;
-    for (const auto& [path, bytes] : onWindows) windowsNames.push_back(path);
-    for (const auto& [path, bytes] : headless) headlessNames.push_back(path);
-    ASSERT_EQ(windowsNames, headlessNames);
-    for (const auto& [path, bytes] : onWindows)
-        EXPECT_EQ(bytes, headless.at(path)) << path;
+    EXPECT_EQ(e2e::Differences(onWindows, headless), std::vector<std::string>{});
+
+    // And what the same session leaves on Linux, recorded by the Linux tests.
+    const stdfs::path onLinux =
+        stdfs::path(DECALIA_HOST_SESSION_FILES_DIR) / (std::string(demo.stem) + ".files");
+    ASSERT_TRUE(stdfs::exists(onLinux))
+        << onLinux.string() << " is missing: run the Linux build's tests first";
+    EXPECT_EQ(e2e::Differences(onWindows, e2e::LoadWritten(onLinux)), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
