@@ -4,6 +4,7 @@
 
 #include "platform/gdi/ByteIo.h"
 #include "platform/gdi/Dib.h"
+#include "platform/gdi/DibPixels.h"
 
 namespace decalia::qt {
 namespace {
@@ -32,20 +33,11 @@ QImage CopyBitmap(win::HBITMAP bitmap) {
     if (const BitsView view = ViewOf(bitmap); !view.image.isNull())
         return view.bottomUp ? view.image.mirrored(false, true) : view.image.copy();
     // Palette bitmaps: let the GDI expand them to 32 bits, top-down.
-    win::BITMAP bm;
-    if (!win::GetObject(bitmap, bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return {};
-    const gdi::Owned<win::HDC> dc(win::CreateCompatibleDC(win::HDC{}));
-    win::BITMAPINFO info;
-    info.bmiHeader.biWidth = bm.bmWidth;
-    info.bmiHeader.biHeight = -bm.bmHeight;
-    info.bmiHeader.biBitCount = 32;
-    QImage image(bm.bmWidth, bm.bmHeight, QImage::Format_RGB32);
-    const auto bytes = static_cast<std::size_t>(image.sizeInBytes());
-    if (win::GetDIBits(dc.Get(), bitmap, 0, static_cast<unsigned>(bm.bmHeight),
-                       std::span<std::uint8_t>(image.bits(), bytes), info,
-                       win::DIB_RGB_COLORS) != bm.bmHeight)
-        return {};
-    return image;
+    const auto expanded = gdi::ReadPixels32(bitmap);
+    if (!expanded) return {};
+    return QImage(expanded->bytes.data(), expanded->width, expanded->height, expanded->width * 4,
+                  QImage::Format_RGB32)
+        .copy();
 }
 
 void DrawBitmap(QPainter& painter, win::HBITMAP bitmap, const QRect& target, Fit fit) {

@@ -4,6 +4,7 @@
 
 #include "platform/forms/Forms.h"
 #include "platform/gdi/Dib.h"
+#include "platform/gdi/DibPixels.h"
 #include "win32/ChildControl.h"
 
 namespace decalia::win32 {
@@ -31,19 +32,10 @@ PixelView PixelsOf(SceneContext& context, win::HBITMAP bitmap) {
         (section.dsBm.bmBitsPixel == 24 || section.dsBm.bmBitsPixel == 32))
         return PixelView{section.dsBm.bmBits, section.dsBm.bmWidth, section.dsBm.bmHeight,
                          section.dsBm.bmBitsPixel, section.dsBmih.biHeight > 0};
-    win::BITMAP bm;
-    if (!win::GetObject(bitmap, bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return {};
-    const gdi::Owned<win::HDC> dc(win::CreateCompatibleDC(win::HDC{}));
-    win::BITMAPINFO info;
-    info.bmiHeader.biWidth = bm.bmWidth;
-    info.bmiHeader.biHeight = -bm.bmHeight;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<std::uint8_t>& pixels = context.converted.emplace_back(
-        static_cast<std::size_t>(bm.bmWidth) * static_cast<std::size_t>(bm.bmHeight) * 4);
-    if (win::GetDIBits(dc.Get(), bitmap, 0, static_cast<unsigned>(bm.bmHeight), pixels, info,
-                       win::DIB_RGB_COLORS) != bm.bmHeight)
-        return {};
-    return PixelView{pixels.data(), bm.bmWidth, bm.bmHeight, 32, false};
+    auto expanded = gdi::ReadPixels32(bitmap);
+    if (!expanded) return {};
+    const std::vector<std::uint8_t>& pixels = context.converted.emplace_back(std::move(expanded->bytes));
+    return PixelView{pixels.data(), expanded->width, expanded->height, 32, false};
 }
 
 void Fill(SceneContext& context, const Rect& area, const Rect& clip, Color color) {

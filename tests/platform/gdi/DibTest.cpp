@@ -1,4 +1,5 @@
 #include "GdiTestBitmap.h"
+#include "platform/gdi/DibPixels.h"
 
 #include <gtest/gtest.h>
 
@@ -183,6 +184,28 @@ TEST(GetDIBits, RefusesNarrowingAndMismatchedWidths) {
     win::BITMAPINFO wrongWidth = Info(3, 2, 24);
     EXPECT_EQ(win::GetDIBits(rgb.Dc(), rgb.Bitmap(), 0, 2, rows, wrongWidth, win::DIB_RGB_COLORS),
               0);
+}
+
+// A palette bitmap, bottom-up in memory, reads as its colours, top row first.
+TEST(DibPixels, PaletteBitmapsReadAsTopDownColours) {
+    std::mt19937 random(7);
+    TestBitmap palette(5, 3, 8);
+    palette.Fill(random);
+    const auto pixels = decalia::gdi::ReadPixels32(palette.Bitmap());
+    ASSERT_TRUE(pixels);
+    ASSERT_EQ(pixels->width, 5);
+    ASSERT_EQ(pixels->height, 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            // The test bitmaps' colour table: index i is (i, 255 - i, i).
+            const std::uint8_t index = palette.At(x, y);
+            const std::size_t at = static_cast<std::size_t>(y * 5 + x) * 4;
+            EXPECT_EQ(pixels->bytes[at], index);
+            EXPECT_EQ(pixels->bytes[at + 1], 255 - index);
+            EXPECT_EQ(pixels->bytes[at + 2], index);
+        }
+    }
+    EXPECT_FALSE(decalia::gdi::ReadPixels32(win::HBITMAP{}));
 }
 
 }  // namespace
