@@ -34,15 +34,15 @@ std::optional<ChildKind> ChildKindOf(const forms::Control& control) {
     }
 }
 
-FontSpec ScreenFont(const forms::Font& font, int dotsPerInch) {
-    FontSpec spec;
-    spec.face = font.Name;
-    spec.pixelHeight = std::max(1, static_cast<int>(std::lround(font.Size * dotsPerInch / 72.0)));
-    spec.weight = font.Bold ? 700 : font.Weight;
-    spec.italic = font.Italic;
-    spec.underline = font.Underline;
-    spec.strikeOut = font.Strikethrough;
-    return spec;
+NativeFont ScreenFont(const forms::Font& font, int dotsPerInch) {
+    NativeFont native;
+    native.face = font.Name;
+    native.pixelHeight = std::max(1, static_cast<int>(std::lround(font.Size * dotsPerInch / 72.0)));
+    native.weight = font.Bold ? 700 : font.Weight;
+    native.italic = font.Italic;
+    native.underline = font.Underline;
+    native.strikeOut = font.Strikethrough;
+    return native;
 }
 
 ChildControl::ChildControl(FormWindow& form, forms::Control& control, ChildKind kind)

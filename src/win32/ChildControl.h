@@ -15,7 +15,7 @@ class FormWindow;
 // The real control a control kind is shown as; nothing for painted kinds.
 std::optional<ChildKind> ChildKindOf(const forms::Control& control);
 
-FontSpec ScreenFont(const forms::Font& font, int dotsPerInch);
+NativeFont ScreenFont(const forms::Font& font, int dotsPerInch);
 
 class ChildControl final : public ChildInput {
 public:

@@ -340,7 +340,7 @@ void NativeChild::SetEnabled(bool enabled) {
     if ((IsWindowEnabled(impl_->window) != FALSE) != enabled) EnableWindow(impl_->window, enabled);
 }
 
-void NativeChild::SetFont(const FontSpec& font) {
+void NativeChild::SetFont(const NativeFont& font) {
     HFONT handle = FontFor(font);
     if (reinterpret_cast<HFONT>(SendMessageA(impl_->window, WM_GETFONT, 0, 0)) != handle)
         SendMessageA(impl_->window, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);

@@ -48,7 +48,7 @@ public:
     void Place(const Rect& rect);
     void SetVisible(bool visible);
     void SetEnabled(bool enabled);
-    void SetFont(const FontSpec& font);
+    void SetFont(const NativeFont& font);
     void SetColours(Color text, Color back);
     void SetText(const std::string& text);
     // Edit: the caret and selection.

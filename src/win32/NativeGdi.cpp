@@ -6,7 +6,7 @@
 namespace decalia::win32 {
 namespace {
 
-auto FontKey(const FontSpec& font) {
+auto FontKey(const NativeFont& font) {
     return std::make_tuple(font.face, font.pixelHeight, font.weight, font.italic, font.underline,
                            font.strikeOut);
 }
@@ -72,7 +72,7 @@ void PaintFrame(HDC dc, const PaintStep& step) {
 
 }  // namespace
 
-HFONT FontFor(const FontSpec& font) {
+HFONT FontFor(const NativeFont& font) {
     static std::map<decltype(FontKey(font)), HFONT> made;
     HFONT& handle = made[FontKey(font)];
     if (handle == nullptr) {

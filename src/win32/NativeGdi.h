@@ -16,7 +16,7 @@ inline RECT AsRect(const Rect& rect) { return RECT{rect.left, rect.top, rect.rig
 inline Rect FromRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
 
 // One font per description, made once.
-HFONT FontFor(const FontSpec& font);
+HFONT FontFor(const NativeFont& font);
 // One solid brush per colour, made once.
 HBRUSH BrushFor(Color color);
 

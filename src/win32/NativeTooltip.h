@@ -13,7 +13,7 @@ namespace decalia::win32 {
 
 struct TipLooks {
     std::string text;
-    std::optional<FontSpec> font;
+    std::optional<NativeFont> font;
     Color textColor = 0;
     Color backColor = 0;
     int maxWidth = -1;

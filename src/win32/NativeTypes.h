@@ -27,14 +27,14 @@ struct Rect {
 // 0x00BBGGRR, as COLORREF.
 using Color = std::uint32_t;
 
-struct FontSpec {
+struct NativeFont {
     std::string face;
     int pixelHeight = 11;
     int weight = 400;
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const NativeFont&, const NativeFont&) = default;
 };
 
 // Pixels a paint step shows; they stay the runtime's and must outlive the
@@ -59,7 +59,7 @@ struct PaintStep {
     PixelView pixels;
     bool stretch = false;  // pixels over the whole area, else unscaled
     std::string text;      // Windows-1252
-    FontSpec font;
+    NativeFont font;
     TextAlign align = TextAlign::Left;
 };
 using PaintList = std::vector<PaintStep>;

@@ -27,18 +27,18 @@ private:
     int& dialogs_;
 };
 
-std::optional<FontSpec> TipFont(win::HFONT font) {
+std::optional<NativeFont> TipFont(win::HFONT font) {
     win::LOGFONTA description;
     if (!font || !win::GetObject(font, description)) return std::nullopt;
-    FontSpec spec;
+    NativeFont native;
     const auto& face = description.lfFaceName;
-    spec.face.assign(face.data(), std::find(face.begin(), face.end(), '\0'));
-    spec.pixelHeight = std::max(1, std::abs(description.lfHeight));
-    spec.weight = description.lfWeight;
-    spec.italic = description.lfItalic != 0;
-    spec.underline = description.lfUnderline != 0;
-    spec.strikeOut = description.lfStrikeOut != 0;
-    return spec;
+    native.face.assign(face.data(), std::find(face.begin(), face.end(), '\0'));
+    native.pixelHeight = std::max(1, std::abs(description.lfHeight));
+    native.weight = description.lfWeight;
+    native.italic = description.lfItalic != 0;
+    native.underline = description.lfUnderline != 0;
+    native.strikeOut = description.lfStrikeOut != 0;
+    return native;
 }
 
 }  // namespace
