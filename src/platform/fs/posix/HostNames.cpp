@@ -1,13 +1,10 @@
 #include "platform/fs/Fs.h"
 #include "platform/fs/HostListing.h"
-#include "platform/text/Text.h"
 
 #include <filesystem>
 #include <system_error>
 
 namespace decalia::fs {
-
-std::string ProgramPathOf(std::string_view hostPath) { return text::Utf8ToCp1252(hostPath); }
 
 namespace detail {
 

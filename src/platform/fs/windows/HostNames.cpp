@@ -4,9 +4,6 @@
 
 namespace decalia::fs {
 
-// Host paths already are the program's bytes.
-std::string ProgramPathOf(std::string_view hostPath) { return std::string(hostPath); }
-
 namespace detail {
 
 std::vector<std::string> RegularFileNames(const std::string& hostFolder) {
